@@ -1,0 +1,22 @@
+#pragma once
+
+class Ending;
+class LauncherStore;
+class MessageBoxes;
+class ProgramLocation;
+class SettingsStore;
+class Shell;
+class Ticker;
+
+// The desktop services the program uses, handed to the window at start-up
+// (the real ones) or by a test (fakes).
+struct Services
+{
+    SettingsStore &settings;
+    MessageBoxes &messages;
+    Shell &shell;
+    ProgramLocation &location;
+    Ending &ending;
+    Ticker &countdown;
+    LauncherStore &launchers;
+};

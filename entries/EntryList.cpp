@@ -1,0 +1,34 @@
+#include "entries/EntryList.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+std::size_t EntryList::checked(int position)
+{
+    if (position < 0 || position > Capacity)
+        throw std::out_of_range("entry list: position " + std::to_string(position) + " outside 0..1000");
+    return static_cast<std::size_t>(position);
+}
+
+int EntryList::usableCount() const
+{
+    return std::clamp<int>(m_count, 0, Capacity);
+}
+
+QString EntryList::file(int position) const
+{
+    return m_files[checked(position)];
+}
+
+QString EntryList::description(int position) const
+{
+    return m_descriptions[checked(position)];
+}
+
+void EntryList::setEntry(int position, const QString &file, const QString &description)
+{
+    const std::size_t i = checked(position);
+    m_files[i] = file;
+    m_descriptions[i] = description;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "entries/EntryList.h"
+
+#include <optional>
+
+class MessageBoxes;
+class TextTable;
+
+// The information file beside the program.
+inline constexpr char16_t InformationFileName[] = u"info.txt";
+
+// The information-file error box: row 13, a blank line, row 14, then row 15.
+QString informationFileErrorText(const TextTable &texts, int languageIndex);
+
+// The count field as a 16-bit whole number; nothing when it is not one.
+std::optional<std::int16_t> parseEntryCount(const QString &field);
+
+// Reads "info.txt" from the program's folder. Each step that fails shows the
+// information-file error once and the reading goes on with the next step: a
+// missing file gives two messages (open, count), an empty one gives one. When an
+// entry cannot be read (the file has ended, or the position is above 1000) one
+// message is shown and the reading stops, since every later position would fail
+// the same way. The count is kept as the file states it.
+EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex,
+                        MessageBoxes &messages);

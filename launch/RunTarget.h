@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class MessageBoxes;
+class Shell;
+class TextTable;
+
+// What every launch needs.
+struct LaunchContext
+{
+    Shell &shell;
+    MessageBoxes &messages;
+    const TextTable &texts;
+    int languageIndex;
+};
+
+// The "Command aborted" text: rows 16 and 17, the target, then row 18.
+QString launchErrorText(const TextTable &texts, int languageIndex, const QString &target);
+
+// Hands the target to the desktop as one argument and returns without waiting.
+// Only a missing file is reported to the user; every other failure is silent.
+void RunTarget(const LaunchContext &context, const QString &target);

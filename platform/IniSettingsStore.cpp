@@ -1,0 +1,31 @@
+#include "platform/IniSettingsStore.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+IniSettingsStore::IniSettingsStore(const QString &filePath)
+    : m_settings(filePath, QSettings::IniFormat)
+{
+}
+
+QString IniSettingsStore::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Varnholt Danmark.ini");
+}
+
+QString IniSettingsStore::value(const QString &section, const QString &key) const
+{
+    // A store that is unreadable (a folder, garbage, no permission) reads as empty.
+    if (m_settings.status() != QSettings::NoError)
+        return {};
+    return m_settings.value(section + u'/' + key).toString();
+}
+
+void IniSettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+{
+    if (m_settings.status() != QSettings::NoError)
+        return; // an unusable store stays untouched: the write is dropped
+    m_settings.setValue(section + u'/' + key, value);
+    m_settings.sync();
+}

@@ -1,0 +1,22 @@
+#include "platform/QtMessageBoxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+MessageBoxes::Answer QtMessageBoxes::show(Icon icon, Buttons buttons, const QString &title, const QString &text)
+{
+    const QMessageBox::Icon qtIcon = icon == Icon::Stop          ? QMessageBox::Critical
+                                   : icon == Icon::Information ? QMessageBox::Information
+                                                               : QMessageBox::Question;
+    QMessageBox box(qtIcon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}

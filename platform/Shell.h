@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Hands a target to the desktop, which opens it with its associated application.
+class Shell
+{
+public:
+    enum class Result {
+        Started,      // handed over (the desktop may still fail later, silently)
+        FileNotFound, // the named file or folder does not exist
+        Failed,       // any other failure
+    };
+
+    virtual ~Shell() = default;
+    // Opens a web or mail address, a folder, a document or a program; never waits for it.
+    virtual Result run(const QString &target) = 0;
+};

@@ -1,0 +1,23 @@
+#include "texts/TextTable.h"
+
+#include <stdexcept>
+#include <string>
+
+int TextTable::position(int language, int row)
+{
+    if (language < 0 || language >= Languages)
+        throw std::out_of_range("text table: language column " + std::to_string(language) + " outside 0..10");
+    if (row < 0 || row >= Rows)
+        throw std::out_of_range("text table: row " + std::to_string(row) + " outside 0..200");
+    return language + Languages * row;
+}
+
+QString TextTable::cell(int language, int row) const
+{
+    return m_cells[static_cast<std::size_t>(position(language, row))];
+}
+
+void TextTable::setCell(int language, int row, const QString &text)
+{
+    m_cells[static_cast<std::size_t>(position(language, row))] = text;
+}
