@@ -1,6 +1,6 @@
 #include "platform/FileLauncherStore.h"
 
-#include <QFileInfo>
+#include <QDir>
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -14,6 +14,11 @@ QString FileLauncherStore::iconFolder() const
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
         + QStringLiteral("/icons/hicolor/32x32/apps");
+}
+
+bool FileLauncherStore::makeFolder(const QString &path)
+{
+    return QDir().mkpath(path);
 }
 
 bool FileLauncherStore::writeFile(const QString &path, const QByteArray &content, bool executable)

@@ -92,6 +92,7 @@ class FakeLauncherStore : public LauncherStore
 public:
     QString desktopFolder() const override { return desktop; }
     QString iconFolder() const override { return icons; }
+    bool makeFolder(const QString &path) override { folders << path; return !failWrites; }
     bool writeFile(const QString &path, const QByteArray &content, bool executable) override;
     void markTrusted(const QString &path) override { trusted << path; }
 
@@ -100,5 +101,6 @@ public:
     QMap<QString, QByteArray> files;
     QMap<QString, bool> executable;
     QStringList trusted;
+    QStringList folders;
     bool failWrites = false;
 };
