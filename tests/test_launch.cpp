@@ -128,7 +128,7 @@ void TestLaunch::schemesAndInterpreters()
     QVERIFY(!DesktopShell::hasScheme(QStringLiteral("C:\\index.htm")));
     QVERIFY(!DesktopShell::hasScheme(QStringLiteral("httpdocs\\a.htm")));
 
-    QCOMPARE(DesktopShell::interpreterLine("#!/bin/sh\necho"), QStringList{"/bin/sh"});
+    QCOMPARE(DesktopShell::interpreterLine("#!/bin/dash\necho"), QStringList{"/bin/dash"});
     QCOMPARE(DesktopShell::interpreterLine("#! /usr/bin/env  python3 -u \nx"),
              (QStringList{"/usr/bin/env", "python3 -u"}));
     QCOMPARE(DesktopShell::interpreterLine("#!\n"), QStringList{});
