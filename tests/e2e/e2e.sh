@@ -1,0 +1,188 @@
+#!/usr/bin/env bash
+# End-to-end cases: the real program on the display in $DISPLAY, driven with
+# xdotool as a person would. Usage: e2e.sh PROGRAM CASE
+# Each case lays out its own medium and home, puts a stand-in xdg-open first on
+# PATH that records what the program hands to the desktop, bounds every wait and
+# ends every process it started, by its id.
+set -u
+program="$1"
+case_name="$2"
+
+work="$(mktemp -d)"
+medium="$work/medium"
+home="$work/home"
+record="$work/xdg-open.calls"
+mkdir -p "$medium" "$home/.config" "$home/Desktop" "$work/bin"
+app=""
+
+cleanup() {
+  if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then
+    kill "$app" 2>/dev/null
+    for _ in $(seq 20); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -9 "$app" 2>/dev/null
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL [$case_name]: $*" >&2
+  [ -s "$work/stdout" ] && sed 's/^/  program: /' "$work/stdout" >&2
+  exit 1
+}
+
+cat > "$work/bin/xdg-open" <<'STUB'
+#!/bin/sh
+printf '%s\n' "$@" >> "$XDG_OPEN_RECORD"
+STUB
+chmod +x "$work/bin/xdg-open"
+cp "$program" "$medium/startprogram"
+printf '<html><body>index</body></html>\n' > "$medium/index.htm"
+printf '<html><body>second</body></html>\n' > "$medium/second page.htm"
+
+info() { printf '%s\r\n' "$@" > "$medium/info.txt"; }
+
+start() {
+  env -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u KDE_FULL_SESSION \
+    HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" \
+    PATH="$work/bin:$PATH" XDG_OPEN_RECORD="$record" QT_QPA_PLATFORM=xcb \
+    "$medium/startprogram" >"$work/stdout" 2>&1 &
+  app=$!
+}
+
+# wait_window TITLE [SECONDS]: prints the id of a visible window with exactly that title.
+wait_window() {
+  local title="$1" limit="${2:-10}" id=""
+  for _ in $(seq $((limit * 10))); do
+    id="$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)"
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    kill -0 "$app" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# press WINDOW KEY...: gives the window the keyboard and types the keys.
+press() {
+  local window="$1"
+  shift
+  xdotool windowfocus --sync "$window" 2>/dev/null || xdotool windowfocus "$window"
+  sleep 0.2
+  xdotool key --clearmodifiers "$@"
+}
+
+wait_record() {
+  for _ in $(seq 50); do [ -s "$record" ] && return 0; sleep 0.1; done
+  return 1
+}
+
+wait_exit() {
+  local limit="$1"
+  for _ in $(seq $((limit * 10))); do kill -0 "$app" 2>/dev/null || return 0; sleep 0.1; done
+  return 1
+}
+
+entries() {
+  info 3 '"index.htm","First entry"' '"second page.htm","Second entry"' '"https://www.varnholt.example/","Web"'
+}
+
+store_settings() {
+  printf '[Zezuzav]\nStartSide=index.htm\nLukVedStart=%s\n' "$1" > "$home/.config/Varnholt Danmark.ini"
+}
+
+case "$case_name" in
+window)
+  entries
+  start
+  w="$(wait_window Startprogram)" || fail "no window titled Startprogram"
+  eval "$(xdotool getwindowgeometry --shell "$w")"
+  [ "$WIDTH" = 592 ] || fail "window width $WIDTH, not 592"
+  # The client area is 304 high below a menu bar of one line.
+  [ "$HEIGHT" -ge 314 ] && [ "$HEIGHT" -le 340 ] || fail "window height $HEIGHT is not 304 plus a menu bar"
+  ;;
+go-first)
+  entries
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" Return
+  wait_record || fail "Return on Go handed nothing to the desktop"
+  [ "$(cat "$record")" = "file://$medium/index.htm" ] || fail "handed over: $(cat "$record")"
+  ;;
+go-other)
+  entries
+  store_settings True
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  # Go, Exit, the check box, then the list: Down picks the second entry; Tab returns to Go.
+  press "$w" Tab Tab Tab Down Tab Return
+  wait_record || fail "Go handed nothing to the desktop"
+  [ "$(cat "$record")" = "file://$medium/second%20page.htm" ] || fail "handed over: $(cat "$record")"
+  ;;
+countdown)
+  entries
+  start # a first run: the program ends itself after a launch
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" Return
+  began=$(date +%s)
+  wait_record || fail "nothing launched"
+  wait_exit 20 || fail "still running 20 s after Go"
+  took=$(( $(date +%s) - began ))
+  [ "$took" -ge 8 ] || fail "ended after $took s, not about ten"
+  grep -q 'LukVedStart=True' "$home/.config/Varnholt Danmark.ini" || fail "first-run settings not stored"
+  ;;
+keep-running)
+  entries
+  store_settings False
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" Return
+  wait_record || fail "nothing launched"
+  ! wait_exit 13 || fail "ended although Leave this program running is set"
+  ;;
+escape)
+  entries
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" Escape
+  wait_exit 5 || fail "Esc did not end the program"
+  ;;
+missing-info)
+  start
+  e="$(wait_window ERROR)" || fail "no first ERROR box"
+  press "$e" Return
+  sleep 0.5
+  e="$(wait_window ERROR)" || fail "no second ERROR box"
+  press "$e" Return
+  wait_window Startprogram >/dev/null || fail "no window after the two ERROR boxes"
+  ;;
+missing-target)
+  info 1 '"not on the medium.pdf","Missing"'
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" Return
+  wait_window "Command aborted" >/dev/null || fail "no Command aborted box"
+  [ ! -s "$record" ] || fail "a missing file was handed to the desktop"
+  ;;
+shortcut)
+  entries
+  store_settings False
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" alt+e
+  sleep 0.5
+  xdotool key Return
+  q="$(wait_window 'Please confirm')" || fail "no question box"
+  press "$q" Return
+  d="$(wait_window 'Command performed')" || fail "no confirmation box"
+  press "$d" Return
+  launcher="$home/Desktop/Zezuzav - Quillmere.desktop"
+  [ -f "$launcher" ] || fail "no launcher on the desktop"
+  grep -qx "Exec=\"$medium/startprogram\"" "$launcher" || fail "Exec line: $(grep Exec "$launcher")"
+  [ -x "$launcher" ] || fail "launcher not executable"
+  kill -0 "$app" 2>/dev/null || fail "the program ended"
+  ;;
+*)
+  fail "no such case"
+  ;;
+esac
+echo "PASS [$case_name]"
