@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The self-contained medium starts where the system's Qt 6 cannot be found: in a
+# mount namespace every system Qt library and plugin is hidden, and the bundled
+# program must still open its window on the display in $DISPLAY.
+set -u
+root="$1"
+work="$(mktemp -d)"
+app=""
+cleanup() {
+  [ -n "$app" ] && { kill "$app" 2>/dev/null; sleep 0.2; kill -9 "$app" 2>/dev/null; }
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL [bundle]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
+
+if [ "$(id -u)" -ne 0 ] || ! unshare -m true 2>/dev/null; then
+  echo "SKIP [bundle]: needs root and mount namespaces"
+  exit 77
+fi
+
+bash "$root/scripts/bundle" "$work/medium" >"$work/bundle.log" 2>&1 || fail "scripts/bundle failed: $(cat "$work/bundle.log")"
+
+# Every Qt library the program and its platform plugin load resolves inside the bundle.
+for f in "$work/medium/startprogram" "$work/medium/plugins/platforms/libqxcb.so"; do
+  outside="$(ldd "$f" | grep -E 'libQt6' | grep -v "=> $work/medium/" || true)"
+  [ -z "$outside" ] || fail "$(basename "$f") finds Qt outside the bundle: $outside"
+done
+
+mkdir -p "$work/home/.config" "$work/empty"
+cat > "$work/hidden-run" <<INNER
+#!/usr/bin/env bash
+set -e
+for f in /usr/lib/x86_64-linux-gnu/libQt6* /usr/lib/*-linux-gnu/libQt6*; do
+  [ -e "\$f" ] && mount --bind /dev/null "\$f"
+done
+for d in /usr/lib/*-linux-gnu/qt6; do
+  [ -d "\$d" ] && mount --bind "$work/empty" "\$d"
+done
+exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb LD_DEBUG=libs \
+  "$work/medium/startprogram"
+INNER
+chmod +x "$work/hidden-run"
+unshare -m "$work/hidden-run" >"$work/out" 2>&1 &
+app=$!
+
+window=""
+for _ in $(seq 150); do
+  window="$(xdotool search --onlyvisible --name '^Startprogram$' 2>/dev/null | head -n 1)"
+  [ -n "$window" ] && break
+  kill -0 "$app" 2>/dev/null || fail "the bundled program ended before showing its window"
+  sleep 0.1
+done
+[ -n "$window" ] || fail "no window from the bundled program"
+
+loaded="$(grep -oE 'calling init: [^ ]*libQt6[^ ]*' "$work/out" | awk '{print $3}' | sort -u)"
+[ -n "$loaded" ] || fail "LD_DEBUG showed no Qt library"
+outside="$(echo "$loaded" | grep -v "^$work/medium/" || true)"
+[ -z "$outside" ] || fail "Qt loaded from outside the bundle: $outside"
+echo "$loaded" | grep -q 'libQt6XcbQpa' || fail "the xcb platform plugin's library was not loaded"
+echo "PASS [bundle]: $(grep bundle: "$work/bundle.log")"
