@@ -26,6 +26,9 @@ void IniSettingsStore::setValue(const QString &section, const QString &key, cons
 {
     if (m_settings.status() != QSettings::NoError)
         return; // an unusable store stays untouched: the write is dropped
-    m_settings.setValue(section + u'/' + key, value);
+    const QString path = section + u'/' + key;
+    if (m_settings.contains(path) && m_settings.value(path).toString() == value)
+        return; // already stored: rewriting the file would change nothing
+    m_settings.setValue(path, value);
     m_settings.sync();
 }

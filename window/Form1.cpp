@@ -158,7 +158,8 @@ void Form1::buildControls()
 
     m_image1 = label(m_client, "Image1", QRect(432, 8, 153, 32));
     m_image1->setScaledContents(true);
-    m_image1->setPixmap(Artwork::picture(Artwork::LogoPicture));
+    // Its design picture (the logo) is replaced by the banner before the window is
+    // first shown, so it is not decoded at all.
 
     m_label6 = label(m_client, "Label6", QRect(88, 24, 265, 25));
     m_label6->setFont(arial(14.25));

@@ -18,6 +18,9 @@
 
 int runStartProgram(int argc, char *argv[])
 {
+    // The menu bar belongs to the window; asking the session bus for a global
+    // menu bar would start a bus daemon on desktops without one, before the first paint.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     QApplication application(argc, argv);
     // Command-line arguments and the environment carry nothing for the program itself.
 
