@@ -8,6 +8,7 @@
 #include "texts/TextTable.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <limits>
@@ -32,26 +33,10 @@ std::optional<std::int16_t> parseEntryCount(const QString &field)
     return static_cast<std::int16_t>(value);
 }
 
-EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex,
-                        MessageBoxes &messages)
+EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &fail)
 {
-    const auto fail = [&] {
-        messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, QStringLiteral("ERROR"),
-                      informationFileErrorText(texts, languageIndex));
-    };
-
     EntryList list;
-    const QString written = ProgramPath::join(programDir, QString::fromUtf16(InformationFileName));
-    const QString path = MediaPath::locate(written);
-
-    QFile file(path.isEmpty() ? written : path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(); // the open
-        fail(); // the count, since nothing is open
-        return list;
-    }
-    FieldReader fields(decodeInformationText(file.readAll()));
-    file.close(); // the whole text is in memory; the file is open only while it is read
+    FieldReader fields(decodeInformationText(bytes));
 
     const std::optional<QString> countField = fields.next();
     const std::optional<std::int16_t> count = countField ? parseEntryCount(*countField) : std::nullopt;
@@ -76,4 +61,26 @@ EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int l
         list.setEntry(position, *fileField, *descriptionField);
     }
     return list;
+}
+
+EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex,
+                        MessageBoxes &messages)
+{
+    const auto fail = [&] {
+        messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, QStringLiteral("ERROR"),
+                      informationFileErrorText(texts, languageIndex));
+    };
+
+    const QString written = ProgramPath::join(programDir, QString::fromUtf16(InformationFileName));
+    const QString path = MediaPath::locate(written);
+    QFile file(path.isEmpty() ? written : path);
+    // Only a plain file: a folder or a pipe named info.txt would block or never end.
+    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) {
+        fail(); // the open
+        fail(); // the count, since nothing is open
+        return {};
+    }
+    const QByteArray bytes = file.read(MaxInformationFileBytes);
+    file.close(); // the file is open only while it is read
+    return ReadEntryList(bytes, fail);
 }

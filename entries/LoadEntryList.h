@@ -2,6 +2,7 @@
 
 #include "entries/EntryList.h"
 
+#include <functional>
 #include <optional>
 
 class MessageBoxes;
@@ -10,11 +11,20 @@ class TextTable;
 // The information file beside the program.
 inline constexpr char16_t InformationFileName[] = u"info.txt";
 
+// How much of the file is read: a thousand entries fit many times over, and a
+// file of gigabytes cannot exhaust the memory.
+inline constexpr qint64 MaxInformationFileBytes = 64 * 1024 * 1024;
+
 // The information-file error box: row 13, a blank line, row 14, then row 15.
 QString informationFileErrorText(const TextTable &texts, int languageIndex);
 
 // The count field as a 16-bit whole number; nothing when it is not one.
 std::optional<std::int16_t> parseEntryCount(const QString &field);
+
+// Reads the entries from the information file's bytes; onFailure runs once for
+// each step that fails (at most twice: the count, then the first entry that
+// cannot be read).
+EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &onFailure);
 
 // Reads "info.txt" from the program's folder. Each step that fails shows the
 // information-file error once and the reading goes on with the next step: a

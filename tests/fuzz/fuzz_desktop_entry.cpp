@@ -1,0 +1,17 @@
+// libFuzzer target: a program folder in, the launcher text out and parsed back.
+#include "tests/fuzz/FuzzChecks.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QString problem =
+        FuzzChecks::desktopEntry(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "desktop entry: %s\n", qPrintable(problem));
+        std::abort();
+    }
+    return 0;
+}
