@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include <stdexcept>
+#include <sys/stat.h>
 
 class TestEntries : public QObject
 {
@@ -24,6 +25,9 @@ private Q_SLOTS:
     void loadEntryList();
     void missingFileAndRoot();
     void capacity();
+    void badInput_data();
+    void badInput();
+    void pipeNamedInfoTxt();
 
 private:
     EntryList load(const QByteArray &content, FakeMessageBoxes &messages, const QString &name = "info.txt");
@@ -210,6 +214,62 @@ void TestEntries::capacity()
     QCOMPARE(int(big.count()), 32767);
     QCOMPARE(many.shown.size(), 1);
     QCOMPARE(big.usableCount(), 1000);
+}
+
+void TestEntries::badInput_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<int>("lastDescriptionSize"); // size of the description at the last usable position
+
+    QByteArray garbage(4096, Qt::Uninitialized);
+    quint32 seed = 12345;
+    for (char &c : garbage) {
+        seed = seed * 1103515245u + 12345u;
+        c = char(seed >> 24);
+    }
+    QTest::newRow("binary garbage") << garbage << 0 << 1 << -1;
+
+    QByteArray fifty("3\r\n\"a\",\"A\"\r\n\"b\",\"B\"\r\n\"c\",\"C\"\r\n");
+    fifty += QByteArray(50 * 1024 * 1024, 'z');
+    QTest::newRow("50 MB long") << fifty << 3 << 0 << 1;
+
+    QTest::newRow("one line of 10 MB")
+        << QByteArray("1\r\n\"a\",\"") + QByteArray(10 * 1024 * 1024, 'x') + QByteArray("\"\r\n") << 1 << 0
+        << 10 * 1024 * 1024;
+    QTest::newRow("NUL bytes") << QByteArray("2\r\n\"a\0b\",\"c\0\"\r\n\0,\0\r\n", 21) << 2 << 0 << 1;
+    QTest::newRow("unterminated quote") << QByteArray("2\r\n\"a\",\"b\r\n\"c\",d") << 2 << 1 << 0;
+
+    QByteArray thousand("1000\r\n");
+    const QByteArray description(10000, 'd');
+    for (int i = 1; i <= 1000; ++i)
+        thousand += "\"f" + QByteArray::number(i) + "\",\"" + description + "\"\r\n";
+    QTest::newRow("1000 entries of 10000 characters") << thousand << 1000 << 0 << 10000;
+}
+
+void TestEntries::badInput()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, count);
+    QFETCH(int, messages);
+    QFETCH(int, lastDescriptionSize);
+    FakeMessageBoxes boxes;
+    const EntryList list = load(content, boxes);
+    QCOMPARE(int(list.count()), count);
+    QCOMPARE(boxes.shown.size(), messages);
+    if (lastDescriptionSize >= 0)
+        QCOMPARE(int(list.description(list.usableCount()).size()), list.usableCount() ? lastDescriptionSize : 0);
+}
+
+void TestEntries::pipeNamedInfoTxt()
+{
+    // A pipe would block the open for ever: it is not a file the program reads.
+    QTemporaryDir dir;
+    QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("info.txt"))).constData(), 0600) == 0);
+    FakeMessageBoxes boxes;
+    QCOMPARE(LoadEntryList(dir.path(), m_texts, TextTable::English, boxes).count(), std::int16_t(0));
+    QCOMPARE(boxes.shown.size(), 2);
 }
 
 QTEST_GUILESS_MAIN(TestEntries)

@@ -146,6 +146,7 @@ void TestSettings::iniStoreUnusable_data()
     QTest::addColumn<QString>("kind");
     QTest::newRow("store is a folder") << "folder";
     QTest::newRow("folder path runs through a file") << "file in the way";
+    QTest::newRow("store is garbage") << "garbage";
 }
 
 void TestSettings::iniStoreUnusable()
@@ -156,6 +157,18 @@ void TestSettings::iniStoreUnusable()
     if (kind == QStringLiteral("folder")) {
         path = dir.filePath(QStringLiteral("Varnholt Danmark.ini"));
         QVERIFY(QDir().mkpath(path));
+    } else if (kind == QStringLiteral("garbage")) {
+        path = dir.filePath(QStringLiteral("Varnholt Danmark.ini"));
+        QFile garbage(path);
+        QVERIFY(garbage.open(QIODevice::WriteOnly));
+        garbage.write(QByteArray("\x00\xff[[[Zezuzav\nLukVedStart=\"\x01\x02\n=\n\xfe\xfe[]\n", 32));
+        garbage.close();
+        IniSettingsStore store(path);
+        ProgramState state;
+        LoadSettings(state, store);
+        QCOMPARE(state.startTarget, QStringLiteral("Presumptions.htm"));
+        QVERIFY(state.closeAfterLaunch);
+        return;
     } else {
         QFile blocker(dir.filePath(QStringLiteral("blocker")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));

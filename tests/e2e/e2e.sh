@@ -181,6 +181,13 @@ shortcut)
   [ -x "$launcher" ] || fail "launcher not executable"
   kill -0 "$app" 2>/dev/null || fail "the program ended"
   ;;
+big-info)
+  # 50 MB of information file: the window still comes up at once.
+  entries
+  head -c $((50 * 1024 * 1024)) /dev/zero | tr '\0' 'z' >> "$medium/info.txt"
+  start
+  wait_window Startprogram 5 >/dev/null || fail "no window within 5 s with a 50 MB info.txt"
+  ;;
 *)
   fail "no such case"
   ;;
