@@ -11,10 +11,10 @@
 // whatever needs it, alive for the whole run.
 struct ProgramState
 {
-    QString programVersion;       // shown in the About box
-    QString startTarget;          // the current launch target: a path or a web address
+    QString programVersion; // shown in the About box
+    QString startTarget; // the current launch target: a path or a web address
     bool closeAfterLaunch = false; // end the program shortly after a launch
-    std::int16_t tickCount = 0;   // ticks of the close-after-launch countdown
+    std::int16_t tickCount = 0; // ticks of the close-after-launch countdown
     std::int16_t languageIndex = 0; // column of the text table
     EntryList entryList;
     TextTable textTable;

@@ -53,8 +53,8 @@ void LoadSettings(ProgramState &state, SettingsStore &settings)
 
     state.startTarget = settings.value(key(SettingsKeys::Section), key(SettingsKeys::StartPage));
 
-    const std::optional<bool> close =
-        parseBoolean(settings.value(key(SettingsKeys::Section), key(SettingsKeys::CloseAfterLaunch)));
+    const std::optional<bool> close
+        = parseBoolean(settings.value(key(SettingsKeys::Section), key(SettingsKeys::CloseAfterLaunch)));
     if (close)
         state.closeAfterLaunch = *close;
     else

@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     }
 
     double elapsedMs = -1;
-    pollfd fd{ConnectionNumber(display), POLLIN, 0};
+    pollfd fd {ConnectionNumber(display), POLLIN, 0};
     while (elapsedMs < 0) {
         while (XPending(display)) {
             XEvent event;
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
 
     kill(child, SIGKILL);
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     wait4(child, &status, 0, &usage);
     XCloseDisplay(display);
     if (elapsedMs < 0)

@@ -2,8 +2,7 @@
 
 FieldReader::FieldReader(QString text)
     : m_text(std::move(text))
-{
-}
+{ }
 
 bool FieldReader::isLineEnd(qsizetype at) const
 {

@@ -63,8 +63,7 @@ EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &fa
     return list;
 }
 
-EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex,
-                        MessageBoxes &messages)
+EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex, MessageBoxes &messages)
 {
     const auto fail = [&] {
         messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, QStringLiteral("ERROR"),

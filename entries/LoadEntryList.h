@@ -32,5 +32,4 @@ EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &on
 // entry cannot be read (the file has ended, or the position is above 1000) one
 // message is shown and the reading stops, since every later position would fail
 // the same way. The count is kept as the file states it.
-EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex,
-                        MessageBoxes &messages);
+EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex, MessageBoxes &messages);

@@ -30,7 +30,7 @@ QStringList DesktopShell::interpreterLine(const QByteArray &firstBytes)
     qsizetype blank = 0;
     while (blank < line.size() && line[blank] != ' ' && line[blank] != '\t')
         ++blank;
-    QStringList result{QString::fromLocal8Bit(line.left(blank))};
+    QStringList result {QString::fromLocal8Bit(line.left(blank))};
     const QByteArray rest = line.mid(blank).trimmed();
     if (!rest.isEmpty())
         result << QString::fromLocal8Bit(rest);
@@ -59,12 +59,13 @@ Shell::Result DesktopShell::run(const QString &target)
         QStringList interpreter = interpreterLine(head);
         if (!interpreter.isEmpty()) {
             const QString program = interpreter.takeFirst();
-            return QProcess::startDetached(program, interpreter << path, folder) ? Result::Started
-                                                                                  : Result::Failed;
+            return QProcess::startDetached(program, interpreter << path, folder) ? Result::Started : Result::Failed;
         }
         // Only a real program is started: media mounted with every file executable
         // must still open their documents with the associated application.
-        if (head.startsWith("\x7f" "ELF") && info.isExecutable())
+        if (head.startsWith("\x7f"
+                            "ELF")
+            && info.isExecutable())
             return QProcess::startDetached(path, {}, folder) ? Result::Started : Result::Failed;
     }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path)) ? Result::Started : Result::Failed;

@@ -30,8 +30,8 @@ bool FileLauncherStore::writeFile(const QString &path, const QByteArray &content
         file.cancelWriting();
         return false;
     }
-    QFileDevice::Permissions mode =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    QFileDevice::Permissions mode
+        = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
     if (executable)
         mode |= QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther;
     if (!file.setPermissions(mode)) {

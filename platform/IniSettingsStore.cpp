@@ -5,8 +5,7 @@
 
 IniSettingsStore::IniSettingsStore(const QString &filePath)
     : m_settings(filePath, QSettings::IniFormat)
-{
-}
+{ }
 
 QString IniSettingsStore::defaultPath()
 {

@@ -31,7 +31,7 @@ QString locate(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QString absolute = QFileInfo(path).absoluteFilePath();
     if (QFileInfo::exists(absolute))
         return absolute;
 
@@ -40,8 +40,8 @@ QString locate(const QString &path)
     for (const QString &part : parts) {
         QString next = current.endsWith(u'/') ? current + part : current + u'/' + part;
         if (part != QStringLiteral(".") && part != QStringLiteral("..") && !QFileInfo::exists(next)) {
-            const QStringList entries =
-                QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+            const QStringList entries
+                = QDir(current).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
             const QString match = matchEntry(part, entries);
             if (match.isEmpty())
                 return {};

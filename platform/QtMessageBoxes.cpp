@@ -5,9 +5,9 @@
 
 MessageBoxes::Answer QtMessageBoxes::show(Icon icon, Buttons buttons, const QString &title, const QString &text)
 {
-    const QMessageBox::Icon qtIcon = icon == Icon::Stop          ? QMessageBox::Critical
-                                   : icon == Icon::Information ? QMessageBox::Information
-                                                               : QMessageBox::Question;
+    const QMessageBox::Icon qtIcon = icon == Icon::Stop ? QMessageBox::Critical
+        : icon == Icon::Information                     ? QMessageBox::Information
+                                                        : QMessageBox::Question;
     QMessageBox box(qtIcon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {

@@ -7,9 +7,9 @@ class Shell
 {
 public:
     enum class Result {
-        Started,      // handed over (the desktop may still fail later, silently)
+        Started, // handed over (the desktop may still fail later, silently)
         FileNotFound, // the named file or folder does not exist
-        Failed,       // any other failure
+        Failed, // any other failure
     };
 
     virtual ~Shell() = default;

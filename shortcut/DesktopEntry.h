@@ -17,9 +17,9 @@ struct Launcher
 {
     QString name;
     QString comment;
-    QString program;          // the program file
+    QString program; // the program file
     QString workingDirectory; // the folder it starts in
-    QString icon;             // the icon file
+    QString icon; // the icon file
 };
 
 // The whole file, UTF-8 text ending in a line feed.

@@ -115,7 +115,7 @@ void TestArtwork::gifs()
         const char *path;
         int width, height, tableSize;
     };
-    for (const Gif &g : {Gif{Artwork::LogoPicture, 225, 56, 256}, Gif{Artwork::Banner, 282, 58, 2}}) {
+    for (const Gif &g : {Gif {Artwork::LogoPicture, 225, 56, 256}, Gif {Artwork::Banner, 282, 58, 2}}) {
         const QByteArray gif = bytes(g.path);
         QVERIFY(gif.startsWith("GIF89a"));
         QCOMPARE(int(u16(gif, 6)), g.width);
@@ -142,7 +142,7 @@ void TestArtwork::photograph()
 {
     const QByteArray jpg = bytes(Artwork::Photograph);
     QVERIFY(jpg.startsWith("\xff\xd8"));
-    const int sof0 = jpg.indexOf("\xff\xc0");
+    const auto sof0 = jpg.indexOf("\xff\xc0");
     QVERIFY2(sof0 > 0, "no baseline frame");
     QVERIFY(!jpg.contains("\xff\xc2")); // not progressive
     QCOMPARE(qFromBigEndian<quint16>(jpg.constData() + sof0 + 5), quint16(92));

@@ -34,7 +34,7 @@ QByteArray waitFor(const QString &path, int ms = 10000)
     while (timer.elapsed() < ms) {
         QFile f(path);
         if (f.open(QIODevice::ReadOnly)) {
-            const QByteArray content = f.readAll();
+            QByteArray content = f.readAll();
             if (content.endsWith('\n') || (!content.isEmpty() && !path.endsWith(QStringLiteral(".rec"))))
                 return content;
         }
@@ -71,10 +71,11 @@ void TestDesktopShell::initTestCase()
     QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"),
              "runs on a real display (xcb); offscreen Qt opens nothing");
     // Each call appends: the argument count, then each argument NUL-terminated, then a line feed.
-    QVERIFY(writeFile(m_bin.filePath(QStringLiteral("xdg-open")),
-                      "#!/bin/sh\n{ printf '%s\\0' \"$#\"; for a in \"$@\"; do printf '%s\\0' \"$a\"; done; printf '\\n'; }"
-                      " >> \"$XDG_OPEN_RECORD\"\n",
-                      Executable | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    QVERIFY(
+        writeFile(m_bin.filePath(QStringLiteral("xdg-open")),
+                  "#!/bin/sh\n{ printf '%s\\0' \"$#\"; for a in \"$@\"; do printf '%s\\0' \"$a\"; done; printf '\\n'; }"
+                  " >> \"$XDG_OPEN_RECORD\"\n",
+                  Executable | QFileDevice::ReadOther | QFileDevice::ExeOther));
     qputenv("PATH", (m_bin.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toUtf8());
     // No desktop session: Qt must take xdg-open rather than a desktop's own opener.
     qunsetenv("XDG_CURRENT_DESKTOP");
@@ -85,7 +86,8 @@ void TestDesktopShell::initTestCase()
 
 void TestDesktopShell::init()
 {
-    m_record = m_medium.filePath(QStringLiteral("calls-%1.rec").arg(QTest::currentDataTag() ? QTest::currentDataTag() : "x"));
+    m_record = m_medium.filePath(
+        QStringLiteral("calls-%1.rec").arg(QTest::currentDataTag() ? QTest::currentDataTag() : "x"));
     m_record.replace(u' ', u'_');
     QFile::remove(m_record);
     qputenv("XDG_OPEN_RECORD", m_record.toUtf8());
@@ -108,13 +110,16 @@ QStringList TestDesktopShell::recorded()
 
 void TestDesktopShell::documents_data()
 {
-    QTest::addColumn<QString>("create");  // the file made on the medium
-    QTest::addColumn<QString>("target");  // what the window asks for
+    QTest::addColumn<QString>("create"); // the file made on the medium
+    QTest::addColumn<QString>("target"); // what the window asks for
     QTest::newRow("awkward name") << "dir one/a b 'q' \"dq\" $(touch pwned) ; #h %20 æøå.pdf"
                                   << "dir one/a b 'q' \"dq\" $(touch pwned) ; #h %20 æøå.pdf";
-    QTest::newRow("other letter case") << "docs/manual.pdf" << "Docs/Manual.PDF";
-    QTest::newRow("disc version mark") << "DISC/README.TXT;1" << "disc/readme.txt";
-    QTest::newRow("folder") << "folder only/" << "folder only";
+    QTest::newRow("other letter case") << "docs/manual.pdf"
+                                       << "Docs/Manual.PDF";
+    QTest::newRow("disc version mark") << "DISC/README.TXT;1"
+                                       << "disc/readme.txt";
+    QTest::newRow("folder") << "folder only/"
+                            << "folder only";
 }
 
 void TestDesktopShell::documents()
@@ -145,11 +150,11 @@ void TestDesktopShell::addresses()
     DesktopShell shell;
     const QString address = QStringLiteral("https://www.varnholt.example/support/index.htm?lang=da");
     QCOMPARE(shell.run(address), Shell::Result::Started);
-    QCOMPARE(recorded(), QStringList{address});
+    QCOMPARE(recorded(), QStringList {address});
 
     QFile::remove(m_record);
     QCOMPARE(shell.run(QStringLiteral("mailto:info@varnholt.example")), Shell::Result::Started);
-    QCOMPARE(recorded(), QStringList{"mailto:info@varnholt.example"});
+    QCOMPARE(recorded(), QStringList {"mailto:info@varnholt.example"});
 }
 
 void TestDesktopShell::programsRun()

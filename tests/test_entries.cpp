@@ -56,21 +56,21 @@ void TestEntries::fields_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("fields");
 
-    QTest::newRow("one per line, quoted pairs, CR LF")
-        << "2\r\n\"a.htm\",\"First\"\r\n\"b.pdf\",\"Second\"\r\n" << QStringList{"2", "a.htm", "First", "b.pdf", "Second"};
-    QTest::newRow("LF only") << "1\n\"a\",\"b\"\n" << QStringList{"1", "a", "b"};
-    QTest::newRow("CR only") << "1\r\"a\",\"b\"\r" << QStringList{"1", "a", "b"};
-    QTest::newRow("quoted comma stays") << "\"x, y\",z" << QStringList{"x, y", "z"};
-    QTest::newRow("unquoted comma splits") << "x, y" << QStringList{"x", "y"};
-    QTest::newRow("blanks around unquoted fields") << "  a b  ,\t c \n" << QStringList{"a b", "c"};
-    QTest::newRow("blanks inside quotes kept") << "\"  a  \"" << QStringList{"  a  "};
-    QTest::newRow("blank lines skipped") << "1\n\n\n\"a\"\n\n\"b\"" << QStringList{"1", "a", "b"};
-    QTest::newRow("empty field between commas") << "a,,b" << QStringList{"a", "", "b"};
-    QTest::newRow("trailing comma gives an empty field") << "a,\nb" << QStringList{"a", "", "b"};
-    QTest::newRow("text after closing quote dropped") << "\"a\"xyz,b" << QStringList{"a", "b"};
-    QTest::newRow("unterminated quote takes the rest") << "\"a,b\nc" << QStringList{"a,b\nc"};
-    QTest::newRow("backslash is an ordinary character") << "docs\\manual.pdf" << QStringList{"docs\\manual.pdf"};
-    QTest::newRow("empty text") << "" << QStringList{};
+    QTest::newRow("one per line, quoted pairs, CR LF") << "2\r\n\"a.htm\",\"First\"\r\n\"b.pdf\",\"Second\"\r\n"
+                                                       << QStringList {"2", "a.htm", "First", "b.pdf", "Second"};
+    QTest::newRow("LF only") << "1\n\"a\",\"b\"\n" << QStringList {"1", "a", "b"};
+    QTest::newRow("CR only") << "1\r\"a\",\"b\"\r" << QStringList {"1", "a", "b"};
+    QTest::newRow("quoted comma stays") << "\"x, y\",z" << QStringList {"x, y", "z"};
+    QTest::newRow("unquoted comma splits") << "x, y" << QStringList {"x", "y"};
+    QTest::newRow("blanks around unquoted fields") << "  a b  ,\t c \n" << QStringList {"a b", "c"};
+    QTest::newRow("blanks inside quotes kept") << "\"  a  \"" << QStringList {"  a  "};
+    QTest::newRow("blank lines skipped") << "1\n\n\n\"a\"\n\n\"b\"" << QStringList {"1", "a", "b"};
+    QTest::newRow("empty field between commas") << "a,,b" << QStringList {"a", "", "b"};
+    QTest::newRow("trailing comma gives an empty field") << "a,\nb" << QStringList {"a", "", "b"};
+    QTest::newRow("text after closing quote dropped") << "\"a\"xyz,b" << QStringList {"a", "b"};
+    QTest::newRow("unterminated quote takes the rest") << "\"a,b\nc" << QStringList {"a,b\nc"};
+    QTest::newRow("backslash is an ordinary character") << "docs\\manual.pdf" << QStringList {"docs\\manual.pdf"};
+    QTest::newRow("empty text") << "" << QStringList {};
 }
 
 void TestEntries::fields()
@@ -113,32 +113,30 @@ void TestEntries::loadEntryList_data()
     QTest::addColumn<QStringList>("entries"); // file|description for positions 1..n
     QTest::addColumn<int>("messages");
 
-    QTest::newRow("empty file") << QByteArray() << 0 << QStringList{} << 1;
-    QTest::newRow("count 0") << QByteArray("0\r\n\"a\",\"b\"\r\n") << 0 << QStringList{} << 0;
-    QTest::newRow("negative count") << QByteArray("-4\r\n\"a\",\"b\"\r\n") << -4 << QStringList{} << 0;
+    QTest::newRow("empty file") << QByteArray() << 0 << QStringList {} << 1;
+    QTest::newRow("count 0") << QByteArray("0\r\n\"a\",\"b\"\r\n") << 0 << QStringList {} << 0;
+    QTest::newRow("negative count") << QByteArray("-4\r\n\"a\",\"b\"\r\n") << -4 << QStringList {} << 0;
     QTest::newRow("count 3 with five entries")
-        << QByteArray("3\r\n\"1\",\"one\"\r\n\"2\",\"two\"\r\n\"3\",\"three\"\r\n\"4\",\"four\"\r\n\"5\",\"five\"\r\n") << 3
-        << QStringList{"1|one", "2|two", "3|three"} << 0;
-    QTest::newRow("quoted commas")
-        << QByteArray("1\n\"a.htm\",\"Prices, terms and more\"\n") << 1 << QStringList{"a.htm|Prices, terms and more"} << 0;
+        << QByteArray("3\r\n\"1\",\"one\"\r\n\"2\",\"two\"\r\n\"3\",\"three\"\r\n\"4\",\"four\"\r\n\"5\",\"five\"\r\n")
+        << 3 << QStringList {"1|one", "2|two", "3|three"} << 0;
+    QTest::newRow("quoted commas") << QByteArray("1\n\"a.htm\",\"Prices, terms and more\"\n") << 1
+                                   << QStringList {"a.htm|Prices, terms and more"} << 0;
     QTest::newRow("unquoted comma splits the description")
-        << QByteArray("2\n\"a.htm\",Prices, terms\n\"b\",\"c\"\n") << 2 << QStringList{"a.htm|Prices", "terms|b"} << 0;
-    QTest::newRow("CR line ends") << QByteArray("1\r\"a\",\"b\"\r") << 1 << QStringList{"a|b"} << 0;
-    QTest::newRow("LF line ends") << QByteArray("1\n\"a\",\"b\"\n") << 1 << QStringList{"a|b"} << 0;
+        << QByteArray("2\n\"a.htm\",Prices, terms\n\"b\",\"c\"\n") << 2 << QStringList {"a.htm|Prices", "terms|b"} << 0;
+    QTest::newRow("CR line ends") << QByteArray("1\r\"a\",\"b\"\r") << 1 << QStringList {"a|b"} << 0;
+    QTest::newRow("LF line ends") << QByteArray("1\n\"a\",\"b\"\n") << 1 << QStringList {"a|b"} << 0;
     QTest::newRow("short of its count: one message")
-        << QByteArray("5\r\n\"a\",\"A\"\r\n\"b\"\r\n") << 5 << QStringList{"a|A", "b|"} << 1;
-    QTest::newRow("count above 16 bits") << QByteArray("40000\r\n\"a\",\"b\"\r\n") << 0 << QStringList{} << 1;
-    QTest::newRow("count not a number") << QByteArray("three\r\n\"a\",\"b\"\r\n") << 0 << QStringList{} << 1;
-    QTest::newRow("count with decimals") << QByteArray("1.5\r\n\"a\",\"b\"\r\n") << 0 << QStringList{} << 1;
-    QTest::newRow("quoted count") << QByteArray("\"1\"\r\n\"a\",\"b\"\r\n") << 1 << QStringList{"a|b"} << 0;
-    QTest::newRow("Windows-1252 Danish")
-        << QByteArray("1\r\n\"l\xe6s mig.txt\",\"V\xe6lg \xf8l og \xe5l\"\r\n") << 1
-        << QStringList{QString::fromUtf8("læs mig.txt|Vælg øl og ål")} << 0;
-    QTest::newRow("UTF-8 Danish")
-        << QString::fromUtf8("1\r\n\"læs mig.txt\",\"Vælg øl og ål\"\r\n").toUtf8() << 1
-        << QStringList{QString::fromUtf8("læs mig.txt|Vælg øl og ål")} << 0;
+        << QByteArray("5\r\n\"a\",\"A\"\r\n\"b\"\r\n") << 5 << QStringList {"a|A", "b|"} << 1;
+    QTest::newRow("count above 16 bits") << QByteArray("40000\r\n\"a\",\"b\"\r\n") << 0 << QStringList {} << 1;
+    QTest::newRow("count not a number") << QByteArray("three\r\n\"a\",\"b\"\r\n") << 0 << QStringList {} << 1;
+    QTest::newRow("count with decimals") << QByteArray("1.5\r\n\"a\",\"b\"\r\n") << 0 << QStringList {} << 1;
+    QTest::newRow("quoted count") << QByteArray("\"1\"\r\n\"a\",\"b\"\r\n") << 1 << QStringList {"a|b"} << 0;
+    QTest::newRow("Windows-1252 Danish") << QByteArray("1\r\n\"l\xe6s mig.txt\",\"V\xe6lg \xf8l og \xe5l\"\r\n") << 1
+                                         << QStringList {QString::fromUtf8("læs mig.txt|Vælg øl og ål")} << 0;
+    QTest::newRow("UTF-8 Danish") << QString::fromUtf8("1\r\n\"læs mig.txt\",\"Vælg øl og ål\"\r\n").toUtf8() << 1
+                                  << QStringList {QString::fromUtf8("læs mig.txt|Vælg øl og ål")} << 0;
     QTest::newRow("backslash in a file field is kept")
-        << QByteArray("1\r\n\"Docs\\Manual.PDF\",\"Manual\"\r\n") << 1 << QStringList{"Docs\\Manual.PDF|Manual"} << 0;
+        << QByteArray("1\r\n\"Docs\\Manual.PDF\",\"Manual\"\r\n") << 1 << QStringList {"Docs\\Manual.PDF|Manual"} << 0;
 }
 
 void TestEntries::loadEntryList()
@@ -153,7 +151,7 @@ void TestEntries::loadEntryList()
     QCOMPARE(int(list.count()), count);
     for (int i = 0; i < entries.size(); ++i)
         QCOMPARE(list.file(i + 1) + u'|' + list.description(i + 1), entries[i]);
-    for (int i = entries.size() + 1; i <= EntryList::Capacity; ++i)
+    for (int i = int(entries.size()) + 1; i <= EntryList::Capacity; ++i)
         QVERIFY2(list.file(i).isEmpty() && list.description(i).isEmpty(), qPrintable(QString::number(i)));
     QVERIFY(list.file(0).isEmpty());
     QCOMPARE(boxes.shown.size(), messages);
@@ -161,10 +159,11 @@ void TestEntries::loadEntryList()
         QCOMPARE(box.icon, MessageBoxes::Icon::Stop);
         QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
         QCOMPARE(box.title, QStringLiteral("ERROR"));
-        QCOMPARE(box.text,
-                 QStringLiteral("An error occured while opening the information-file bundled with this StartupProgram.\n\n"
-                                "If the problem has occured while starting from a CD received by Varnholt\n"
-                                "please contact us at phone +45 00 00 00 00 or mail support@varnholt.example"));
+        QCOMPARE(
+            box.text,
+            QStringLiteral("An error occured while opening the information-file bundled with this StartupProgram.\n\n"
+                           "If the problem has occured while starting from a CD received by Varnholt\n"
+                           "please contact us at phone +45 00 00 00 00 or mail support@varnholt.example"));
     }
 }
 
@@ -232,12 +231,12 @@ void TestEntries::badInput_data()
     QTest::newRow("binary garbage") << garbage << 0 << 1 << -1;
 
     QByteArray fifty("3\r\n\"a\",\"A\"\r\n\"b\",\"B\"\r\n\"c\",\"C\"\r\n");
-    fifty += QByteArray(50 * 1024 * 1024, 'z');
+    fifty += QByteArray(qsizetype(50) * 1024 * 1024, 'z');
     QTest::newRow("50 MB long") << fifty << 3 << 0 << 1;
 
-    QTest::newRow("one line of 10 MB")
-        << QByteArray("1\r\n\"a\",\"") + QByteArray(10 * 1024 * 1024, 'x') + QByteArray("\"\r\n") << 1 << 0
-        << 10 * 1024 * 1024;
+    QTest::newRow("one line of 10 MB") << QByteArray("1\r\n\"a\",\"") + QByteArray(qsizetype(10) * 1024 * 1024, 'x')
+            + QByteArray("\"\r\n") << 1 << 0
+                                       << 10 * 1024 * 1024;
     QTest::newRow("NUL bytes") << QByteArray("2\r\n\"a\0b\",\"c\0\"\r\n\0,\0\r\n", 21) << 2 << 0 << 1;
     QTest::newRow("unterminated quote") << QByteArray("2\r\n\"a\",\"b\r\n\"c\",d") << 2 << 1 << 0;
 

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QStringList Entries{
+const QStringList Entries {
     QStringLiteral("index.htm|Welcome page"),
     QStringLiteral("http://www.varnholt.example/|Varnholt on the web"),
     QStringLiteral("HTTPS://WWW.VARNHOLT.EXAMPLE/SUPPORT|Support"),
@@ -42,8 +42,8 @@ protected:
 
 void moveOver(QWidget *widget)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
 }
 
@@ -84,7 +84,8 @@ void TestForm1Behaviour::loadWithEntries()
     QCOMPARE(h.find<QLabel>("Label6")->text(), QStringLiteral("Choose:"));
     QCOMPARE(h.find<QLabel>("Label4")->text(), QStringLiteral("Introduction:"));
     QCOMPARE(h.find<QLabel>("Label4")->toolTip(), QStringLiteral("About using this program..."));
-    QCOMPARE(h.find<QLabel>("Label8")->text(), QChar(169) + QStringLiteral(" Varnholt Danmark A/S 2003. All rights reserved."));
+    QCOMPARE(h.find<QLabel>("Label8")->text(),
+             QChar(169) + QStringLiteral(" Varnholt Danmark A/S 2003. All rights reserved."));
     QCOMPARE(h.find<QCheckBox>("Check1")->text(), QStringLiteral("Leave this program running"));
     QVERIFY(h.shell.targets.isEmpty()); // loading launches nothing
 
@@ -118,7 +119,7 @@ void TestForm1Behaviour::loadWithEmptyList()
     QCOMPARE(h.find<QComboBox>("Combo1")->count(), 0);
     QCOMPARE(h.find<QLabel>("Label2")->text(), instruction(QStringLiteral("/media/cdrom/Presumptions.htm")));
     h.find<QAbstractButton>("Command1")->click();
-    QCOMPARE(h.shell.targets, QStringList{"/media/cdrom/Presumptions.htm"});
+    QCOMPARE(h.shell.targets, QStringList {"/media/cdrom/Presumptions.htm"});
 }
 
 void TestForm1Behaviour::loadWithMoreThanCapacity()
@@ -132,7 +133,7 @@ void TestForm1Behaviour::loadWithMoreThanCapacity()
     QCOMPARE(combo->count(), 1000);
     combo->setCurrentIndex(999);
     h.find<QAbstractButton>("Command1")->click();
-    QCOMPARE(h.shell.targets, QStringList{"/media/cdrom/f1000"});
+    QCOMPARE(h.shell.targets, QStringList {"/media/cdrom/f1000"});
 }
 
 void TestForm1Behaviour::go_data()
@@ -157,7 +158,7 @@ void TestForm1Behaviour::go()
     QVERIFY(h.find<QLabel>("Label2")->text().contains(u'"' + target + QStringLiteral("\".")));
     h.find<QAbstractButton>("Command1")->click();
     h.find<QAction>("mnuStart")->trigger();
-    QCOMPARE(h.shell.targets, (QStringList{target, target}));
+    QCOMPARE(h.shell.targets, (QStringList {target, target}));
     QVERIFY(h.messages.shown.isEmpty());
 
     // A missing file: the launch error, and the countdown starts all the same.
@@ -334,14 +335,15 @@ void TestForm1Behaviour::informationCommands()
     QCOMPARE(about.icon, MessageBoxes::Icon::Information);
     QCOMPARE(about.buttons, MessageBoxes::Buttons::Ok);
     QCOMPARE(about.title, QStringLiteral("About..."));
-    QCOMPARE(about.text, QString::fromUtf8("VARNHOLT DANMARK A/S\n"
-                                           "Acoustics & Vibration Department\n"
-                                           "\n"
-                                           "Program for running specified files from Varnholt.\n"
-                                           "\n"
-                                           "CD-start-program - version 1.11UK\n"
-                                           "\xc2\xa9 Varnholt Danmark A/S 2003. All rights reserved.\n"
-                                           "Programmed by Jens Aabjerg, Varnholt Danmark"));
+    QCOMPARE(about.text,
+             QString::fromUtf8("VARNHOLT DANMARK A/S\n"
+                               "Acoustics & Vibration Department\n"
+                               "\n"
+                               "Program for running specified files from Varnholt.\n"
+                               "\n"
+                               "CD-start-program - version 1.11UK\n"
+                               "\xc2\xa9 Varnholt Danmark A/S 2003. All rights reserved.\n"
+                               "Programmed by Jens Aabjerg, Varnholt Danmark"));
     QCOMPARE(about.text.split(u'\n').size(), 8);
 
     // The usage page, missing beside the program: the launch error names the joined path.
@@ -361,8 +363,9 @@ void TestForm1Behaviour::informationCommands()
     h.find<QAction>("mnuMailVarnholt")->trigger();
     h.find<QAction>("mnuMailContactA")->trigger();
     h.find<QAction>("mnuMailContactB")->trigger();
-    QCOMPARE(h.shell.targets.mid(2), (QStringList{"mailto:info@varnholt.example", "mailto:mette.kjaer@varnholt.example",
-                                                  "mailto:soeren.dal@varnholt.example"}));
+    QCOMPARE(h.shell.targets.mid(2),
+             (QStringList {"mailto:info@varnholt.example", "mailto:mette.kjaer@varnholt.example",
+                           "mailto:soeren.dal@varnholt.example"}));
     // None of them touches the launch target or the countdown.
     QCOMPARE(h.state.startTarget, before);
     QVERIFY(!h.countdown.isActive());

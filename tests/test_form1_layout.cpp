@@ -39,8 +39,10 @@ void TestForm1Layout::windowSize()
     QCOMPARE(form.size(), QSize(592, 304 + form.menuBar()->height()));
     QVERIFY2(form.minimumSize() == form.maximumSize(),
              qPrintable(QStringLiteral("resizable: min %1x%2, max %3x%4")
-                            .arg(form.minimumWidth()).arg(form.minimumHeight())
-                            .arg(form.maximumWidth()).arg(form.maximumHeight())));
+                            .arg(form.minimumWidth())
+                            .arg(form.minimumHeight())
+                            .arg(form.maximumWidth())
+                            .arg(form.maximumHeight())));
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
     QVERIFY(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
@@ -84,8 +86,8 @@ void TestForm1Layout::stackingOrder()
     FormHarness h;
     h.make();
     // Top-most first, as the layout lists them.
-    const QStringList topToBottom{"Combo1", "Check1", "Command1", "cmdAfslut", "Label6", "Image1", "Label8",
-                                  "Line1",  "Image2", "Label4",   "Label3",    "Label2", "Label1"};
+    const QStringList topToBottom {"Combo1", "Check1", "Command1", "cmdAfslut", "Label6", "Image1", "Label8",
+                                   "Line1",  "Image2", "Label4",   "Label3",    "Label2", "Label1"};
     QStringList bottomToTop;
     for (QObject *child : h.form->centralWidget()->children())
         if (child->isWidgetType() && topToBottom.contains(child->objectName()))
@@ -172,7 +174,7 @@ void TestForm1Layout::focusAndTabOrder()
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         order << QApplication::focusWidget()->objectName();
     }
-    QCOMPARE(order, (QStringList{"cmdAfslut", "Check1", "Combo1", "Command1"}));
+    QCOMPARE(order, (QStringList {"cmdAfslut", "Check1", "Combo1", "Command1"}));
 
     // Only four controls take the focus.
     for (QWidget *w : form.centralWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -205,14 +207,15 @@ void TestForm1Layout::menuTree()
     QStringList tree;
     std::function<void(const QList<QAction *> &, int)> walk = [&](const QList<QAction *> &actions, int level) {
         for (QAction *a : actions) {
-            tree << QStringLiteral("%1 %2 %3%4").arg(level).arg(a->objectName(), a->isSeparator() ? "-" : a->text(),
-                                                       a->isEnabled() ? "" : " (off)");
+            tree << QStringLiteral("%1 %2 %3%4")
+                        .arg(level)
+                        .arg(a->objectName(), a->isSeparator() ? "-" : a->text(), a->isEnabled() ? "" : " (off)");
             if (a->menu())
                 walk(a->menu()->actions(), level + 1);
         }
     };
     walk(h.form->menuBar()->actions(), 1);
-    const QStringList expected{
+    const QStringList expected {
         "1 mnuFiler &Files",
         "2 mnuStart &Go!",
         "2 mnuSS -",

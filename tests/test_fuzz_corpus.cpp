@@ -38,8 +38,8 @@ void TestFuzzCorpus::replay()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
-    const QString problem =
-        target == QStringLiteral("entries") ? FuzzChecks::entryReader(bytes) : FuzzChecks::desktopEntry(bytes);
+    const QString problem
+        = target == QStringLiteral("entries") ? FuzzChecks::entryReader(bytes) : FuzzChecks::desktopEntry(bytes);
     QVERIFY2(problem.isEmpty(), qPrintable(problem));
 }
 

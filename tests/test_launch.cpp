@@ -29,16 +29,36 @@ void TestLaunch::resolve_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("target");
 
-    QTest::newRow("http address") << "/media/cd" << "http://varnholt.example/a b" << "http://varnholt.example/a b";
-    QTest::newRow("HTTPS in capitals") << "/media/cd" << "HTTPS://VARNHOLT.EXAMPLE" << "HTTPS://VARNHOLT.EXAMPLE";
-    QTest::newRow("httpdocs counts as an address") << "/media/cd" << "httpdocs\\a.htm" << "httpdocs\\a.htm";
-    QTest::newRow("page in the program folder") << "/media/cd" << "index.htm" << "/media/cd/index.htm";
-    QTest::newRow("program at the root") << "/" << "index.htm" << "/index.htm";
-    QTest::newRow("backslash path") << "/media/cd" << "Docs\\Sub dir\\Manual.PDF" << "/media/cd/Docs/Sub dir/Manual.PDF";
-    QTest::newRow("shorter than four") << "/media/cd" << "htt" << "/media/cd/htt";
-    QTest::newRow("exactly HTTP is a file") << "/media/cd" << "Http" << "/media/cd/Http";
-    QTest::newRow("mailto is joined like a file") << "/media/cd" << "mailto:a@b.example" << "/media/cd/mailto:a@b.example";
-    QTest::newRow("empty field") << "/media/cd" << "" << "/media/cd/";
+    QTest::newRow("http address") << "/media/cd"
+                                  << "http://varnholt.example/a b"
+                                  << "http://varnholt.example/a b";
+    QTest::newRow("HTTPS in capitals") << "/media/cd"
+                                       << "HTTPS://VARNHOLT.EXAMPLE"
+                                       << "HTTPS://VARNHOLT.EXAMPLE";
+    QTest::newRow("httpdocs counts as an address") << "/media/cd"
+                                                   << "httpdocs\\a.htm"
+                                                   << "httpdocs\\a.htm";
+    QTest::newRow("page in the program folder") << "/media/cd"
+                                                << "index.htm"
+                                                << "/media/cd/index.htm";
+    QTest::newRow("program at the root") << "/"
+                                         << "index.htm"
+                                         << "/index.htm";
+    QTest::newRow("backslash path") << "/media/cd"
+                                    << "Docs\\Sub dir\\Manual.PDF"
+                                    << "/media/cd/Docs/Sub dir/Manual.PDF";
+    QTest::newRow("shorter than four") << "/media/cd"
+                                       << "htt"
+                                       << "/media/cd/htt";
+    QTest::newRow("exactly HTTP is a file") << "/media/cd"
+                                            << "Http"
+                                            << "/media/cd/Http";
+    QTest::newRow("mailto is joined like a file") << "/media/cd"
+                                                  << "mailto:a@b.example"
+                                                  << "/media/cd/mailto:a@b.example";
+    QTest::newRow("empty field") << "/media/cd"
+                                 << ""
+                                 << "/media/cd/";
 }
 
 void TestLaunch::resolve()
@@ -72,15 +92,17 @@ void TestLaunch::runTarget()
 
     RunTarget({shell, boxes, texts, TextTable::English}, target);
 
-    QCOMPARE(shell.targets, QStringList{target}); // one argument, unquoted, unchanged
+    QCOMPARE(shell.targets, QStringList {target}); // one argument, unquoted, unchanged
     QCOMPARE(boxes.shown.size(), messages);
     if (messages) {
         const auto &box = boxes.shown.first();
         QCOMPARE(box.icon, MessageBoxes::Icon::Information);
         QCOMPARE(box.buttons, MessageBoxes::Buttons::Ok);
         QCOMPARE(box.title, QStringLiteral("Command aborted"));
-        QCOMPARE(box.text, QStringLiteral("The program was not able to run the specified file.\n\n"
-                                          "Please check that the following file exists:\n") + target
+        QCOMPARE(box.text,
+                 QStringLiteral("The program was not able to run the specified file.\n\n"
+                                "Please check that the following file exists:\n")
+                     + target
                      + QStringLiteral("\n\nIf so: Ensure that the computer has the right associations with the "
                                       "file-type involved"));
         QCOMPARE(box.text.split(u'\n').at(3), target);
@@ -128,11 +150,11 @@ void TestLaunch::schemesAndInterpreters()
     QVERIFY(!DesktopShell::hasScheme(QStringLiteral("C:\\index.htm")));
     QVERIFY(!DesktopShell::hasScheme(QStringLiteral("httpdocs\\a.htm")));
 
-    QCOMPARE(DesktopShell::interpreterLine("#!/bin/dash\necho"), QStringList{"/bin/dash"});
+    QCOMPARE(DesktopShell::interpreterLine("#!/bin/dash\necho"), QStringList {"/bin/dash"});
     QCOMPARE(DesktopShell::interpreterLine("#! /usr/bin/env  python3 -u \nx"),
-             (QStringList{"/usr/bin/env", "python3 -u"}));
-    QCOMPARE(DesktopShell::interpreterLine("#!\n"), QStringList{});
-    QCOMPARE(DesktopShell::interpreterLine("%PDF-1.4"), QStringList{});
+             (QStringList {"/usr/bin/env", "python3 -u"}));
+    QCOMPARE(DesktopShell::interpreterLine("#!\n"), QStringList {});
+    QCOMPARE(DesktopShell::interpreterLine("%PDF-1.4"), QStringList {});
 }
 
 QTEST_GUILESS_MAIN(TestLaunch)

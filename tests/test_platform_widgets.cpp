@@ -44,11 +44,16 @@ void TestPlatformWidgets::messageBoxes_data()
     QTest::addColumn<int>("qtIcon");
     QTest::addColumn<int>("answer");
     using M = MessageBoxes;
-    QTest::newRow("stop") << int(M::Icon::Stop) << int(M::Buttons::Ok) << "ok" << int(QMessageBox::Critical) << int(M::Answer::Ok);
-    QTest::newRow("information") << int(M::Icon::Information) << int(M::Buttons::Ok) << "ok" << int(QMessageBox::Information) << int(M::Answer::Ok);
-    QTest::newRow("question yes") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "yes" << int(QMessageBox::Question) << int(M::Answer::Yes);
-    QTest::newRow("question no") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "no" << int(QMessageBox::Question) << int(M::Answer::No);
-    QTest::newRow("question Esc answers No") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "esc" << int(QMessageBox::Question) << int(M::Answer::No);
+    QTest::newRow("stop") << int(M::Icon::Stop) << int(M::Buttons::Ok) << "ok" << int(QMessageBox::Critical)
+                          << int(M::Answer::Ok);
+    QTest::newRow("information") << int(M::Icon::Information) << int(M::Buttons::Ok) << "ok"
+                                 << int(QMessageBox::Information) << int(M::Answer::Ok);
+    QTest::newRow("question yes") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "yes"
+                                  << int(QMessageBox::Question) << int(M::Answer::Yes);
+    QTest::newRow("question no") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "no"
+                                 << int(QMessageBox::Question) << int(M::Answer::No);
+    QTest::newRow("question Esc answers No") << int(M::Icon::Question) << int(M::Buttons::YesNo) << "esc"
+                                             << int(QMessageBox::Question) << int(M::Answer::No);
 }
 
 void TestPlatformWidgets::messageBoxes()
@@ -71,9 +76,10 @@ void TestPlatformWidgets::messageBoxes()
         for (QAbstractButton *b : box->buttons())
             buttonTexts << QString::number(box->standardButton(b));
         buttonTexts.sort();
-        seen = QStringLiteral("%1|%2|%3|%4|%5").arg(int(box->icon())).arg(box->windowTitle(), box->text(),
-                                                                        buttonTexts.join(u','),
-                                                                        QString::number(int(box->textFormat())));
+        seen = QStringLiteral("%1|%2|%3|%4|%5")
+                   .arg(int(box->icon()))
+                   .arg(box->windowTitle(), box->text(), buttonTexts.join(u','),
+                        QString::number(int(box->textFormat())));
         if (press == "ok")
             box->button(QMessageBox::Ok)->click();
         else if (press == "yes")
@@ -84,15 +90,18 @@ void TestPlatformWidgets::messageBoxes()
             QTest::keyClick(box, Qt::Key_Escape);
     });
     QtMessageBoxes boxes;
-    const auto result = boxes.show(MessageBoxes::Icon(icon), MessageBoxes::Buttons(buttons), QStringLiteral("Title"), text);
+    const auto result
+        = boxes.show(MessageBoxes::Icon(icon), MessageBoxes::Buttons(buttons), QStringLiteral("Title"), text);
     QCOMPARE(int(result), answer);
     const QString expectedButtons = buttons == int(MessageBoxes::Buttons::Ok)
         ? QString::number(QMessageBox::Ok)
         : QStringList({QString::number(QMessageBox::No), QString::number(QMessageBox::Yes)}).join(u',');
     QStringList expectedButtonList = expectedButtons.split(u',');
     expectedButtonList.sort();
-    QCOMPARE(seen, QStringLiteral("%1|Title|%2|%3|%4").arg(qtIcon).arg(text, expectedButtonList.join(u','),
-                                                               QString::number(int(Qt::PlainText))));
+    QCOMPARE(seen,
+             QStringLiteral("%1|Title|%2|%3|%4")
+                 .arg(qtIcon)
+                 .arg(text, expectedButtonList.join(u','), QString::number(int(Qt::PlainText))));
 }
 
 void TestPlatformWidgets::endingClosesEveryWindow()

@@ -35,25 +35,22 @@ void TestSettings::loadSettings_data()
     QTest::addColumn<QStringList>("writes"); // "key=value" in order
 
     const QString missing = QStringLiteral("<missing>");
-    QTest::newRow("first run")
-        << QStringList{missing, missing} << "Presumptions.htm" << true
-        << QStringList{"StartSide=Presumptions.htm", "LukVedStart=True"};
+    QTest::newRow("first run") << QStringList {missing, missing} << "Presumptions.htm" << true
+                               << QStringList {"StartSide=Presumptions.htm", "LukVedStart=True"};
     QTest::newRow("invalid boolean overwrites another page")
-        << QStringList{"manual.pdf", "perhaps"} << "Presumptions.htm" << true
-        << QStringList{"StartSide=Presumptions.htm", "LukVedStart=True"};
-    QTest::newRow("empty boolean is not a boolean")
-        << QStringList{"manual.pdf", ""} << "Presumptions.htm" << true
-        << QStringList{"StartSide=Presumptions.htm", "LukVedStart=True"};
+        << QStringList {"manual.pdf", "perhaps"} << "Presumptions.htm" << true
+        << QStringList {"StartSide=Presumptions.htm", "LukVedStart=True"};
+    QTest::newRow("empty boolean is not a boolean") << QStringList {"manual.pdf", ""} << "Presumptions.htm" << true
+                                                    << QStringList {"StartSide=Presumptions.htm", "LukVedStart=True"};
     QTest::newRow("empty start page with True")
-        << QStringList{"", "True"} << "index.htm" << true << QStringList{"StartSide=index.htm"};
+        << QStringList {"", "True"} << "index.htm" << true << QStringList {"StartSide=index.htm"};
     QTest::newRow("missing start page with False")
-        << QStringList{missing, "False"} << "index.htm" << false << QStringList{"StartSide=index.htm"};
+        << QStringList {missing, "False"} << "index.htm" << false << QStringList {"StartSide=index.htm"};
     QTest::newRow("both valid: nothing written")
-        << QStringList{"manual.pdf", "False"} << "manual.pdf" << false << QStringList{};
+        << QStringList {"manual.pdf", "False"} << "manual.pdf" << false << QStringList {};
     QTest::newRow("other case and blanks are valid")
-        << QStringList{"index.htm", " tRUE "} << "index.htm" << true << QStringList{};
-    QTest::newRow("number is a boolean")
-        << QStringList{"index.htm", "0"} << "index.htm" << false << QStringList{};
+        << QStringList {"index.htm", " tRUE "} << "index.htm" << true << QStringList {};
+    QTest::newRow("number is a boolean") << QStringList {"index.htm", "0"} << "index.htm" << false << QStringList {};
 }
 
 void TestSettings::loadSettings()

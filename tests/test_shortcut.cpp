@@ -5,16 +5,16 @@
 #include "tests/support/Fakes.h"
 #include "texts/TextTable.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QStringList ExpectedKeys{"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
+const QStringList ExpectedKeys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
 
 QByteArray readAll(const QString &path)
 {
@@ -57,7 +57,7 @@ void TestShortcut::initTestCase()
 ShortcutContext TestShortcut::context(FakeMessageBoxes &messages, LauncherStore &store,
                                       const FakeProgramLocation &location)
 {
-    return ShortcutContext{messages, store, location, m_texts, TextTable::English, m_icon};
+    return ShortcutContext {messages, store, location, m_texts, TextTable::English, m_icon};
 }
 
 void TestShortcut::answerNo()
@@ -70,7 +70,8 @@ void TestShortcut::answerNo()
     QCOMPARE(messages.shown[0].icon, MessageBoxes::Icon::Question);
     QCOMPARE(messages.shown[0].buttons, MessageBoxes::Buttons::YesNo);
     QCOMPARE(messages.shown[0].title, QStringLiteral("Please confirm"));
-    QCOMPARE(messages.shown[0].text, QStringLiteral("Do you wish to make a shortcut to this startup-program on your desktop?"));
+    QCOMPARE(messages.shown[0].text,
+             QStringLiteral("Do you wish to make a shortcut to this startup-program on your desktop?"));
     QVERIFY(store.files.isEmpty());
     QVERIFY(store.folders.isEmpty());
 }
@@ -102,15 +103,16 @@ void TestShortcut::writesLauncher()
     const QString launcher = home.filePath(QStringLiteral("Skrivebord/Zezuzav - Quillmere.desktop"));
     const QString icon = home.filePath(QStringLiteral("data/icons/hicolor/32x32/apps/zezuzav-quillmere.png"));
     QCOMPARE(QDir(home.filePath(QStringLiteral("Skrivebord"))).entryList(QDir::Files),
-             QStringList{"Zezuzav - Quillmere.desktop"});
-    QCOMPARE(readAll(launcher), QByteArray("[Desktop Entry]\n"
-                                           "Type=Application\n"
-                                           "Name=Zezuzav - Quillmere\n"
-                                           "Comment=Zezuzav Quillmere - StartupProgram\n"
-                                           "Exec=\"/media/cdrom/startprogram\"\n"
-                                           "Path=/media/cdrom\n"
-                                           "Icon=")
-                                    + icon.toUtf8() + "\nTerminal=false\n");
+             QStringList {"Zezuzav - Quillmere.desktop"});
+    QCOMPARE(readAll(launcher),
+             QByteArray("[Desktop Entry]\n"
+                        "Type=Application\n"
+                        "Name=Zezuzav - Quillmere\n"
+                        "Comment=Zezuzav Quillmere - StartupProgram\n"
+                        "Exec=\"/media/cdrom/startprogram\"\n"
+                        "Path=/media/cdrom\n"
+                        "Icon=")
+                 + icon.toUtf8() + "\nTerminal=false\n");
     QCOMPARE(QFile(launcher).permissions() & 0x7777,
              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser
                  | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup
@@ -129,11 +131,14 @@ void TestShortcut::awkwardFolders_data()
 {
     QTest::addColumn<QString>("dir");
     QTest::addColumn<QString>("program");
-    QTest::newRow("root") << "/" << "/startprogram";
-    QTest::newRow("spaces") << "/media/user/My CD" << "/media/user/My CD/startprogram";
+    QTest::newRow("root") << "/"
+                          << "/startprogram";
+    QTest::newRow("spaces") << "/media/user/My CD"
+                            << "/media/user/My CD/startprogram";
     QTest::newRow("everything") << "/m/a \"q\" 'p' %f %% $HOME `id` \\x; #c\nExec=evil\tTab ær"
                                 << "/m/a \"q\" 'p' %f %% $HOME `id` \\x; #c\nExec=evil\tTab ær/startprogram";
-    QTest::newRow("leading blank") << " lead" << " lead/startprogram";
+    QTest::newRow("leading blank") << " lead"
+                                   << " lead/startprogram";
 }
 
 void TestShortcut::awkwardFolders()
@@ -152,14 +157,14 @@ void TestShortcut::awkwardFolders()
     QVERIFY(store.executable.value(store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop")));
     const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(QString::fromUtf8(text));
     QVERIFY(parsed.wellFormed);
-    QCOMPARE(parsed.groups, QStringList{"Desktop Entry"});
+    QCOMPARE(parsed.groups, QStringList {"Desktop Entry"});
     QCOMPARE(parsed.keys, ExpectedKeys); // no path can add a key
     const std::optional<QStringList> args = DesktopEntryParser::execArguments(parsed.values.value("Exec"));
     QVERIFY(args.has_value());
-    QCOMPARE(*args, QStringList{program});
+    QCOMPARE(*args, QStringList {program});
     QCOMPARE(parsed.values.value("Path"), dir);
     QCOMPARE(parsed.values.value("Terminal"), QStringLiteral("false"));
-    QCOMPARE(store.trusted, QStringList{store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop")});
+    QCOMPARE(store.trusted, QStringList {store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop")});
 }
 
 void TestShortcut::desktopCannotBeWritten_data()
@@ -198,8 +203,9 @@ void TestShortcut::desktopCannotBeWritten()
     const auto &failed = messages.shown[1];
     QCOMPARE(failed.icon, MessageBoxes::Icon::Stop);
     QCOMPARE(failed.title, QStringLiteral("Command failed"));
-    QCOMPARE(failed.text, QStringLiteral("The shortcut could not be created. The desktop folder could not be written:\n")
-                              + home.filePath(QStringLiteral("Desk")));
+    QCOMPARE(failed.text,
+             QStringLiteral("The shortcut could not be created. The desktop folder could not be written:\n")
+                 + home.filePath(QStringLiteral("Desk")));
     QCOMPARE(readAll(home.filePath(QStringLiteral("Desk"))), kind == "file" ? QByteArray("in the way") : QByteArray());
     QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Desk/Zezuzav - Quillmere.desktop"))));
     // Nothing half-written: no temporary file left beside the blocker.

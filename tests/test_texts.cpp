@@ -29,7 +29,8 @@ void TestTexts::filledCells_data()
         "Dette program tjener som adgangspunkt for afvikling af specificerede filer.");
     row(4, "If the command doesn't execute, you can execute it manually by running:",
         "Hvis filen ikke afvikles korrekt, kan du gøre det manuelt ved at køre:");
-    row(5, "Press the Accept-sign at the bottom to the right to go!", "Tryk på accept-tegnet nederst til højre for Go!");
+    row(5, "Press the Accept-sign at the bottom to the right to go!",
+        "Tryk på accept-tegnet nederst til højre for Go!");
     row(6, "About using this program...", "Om brugen af StartProgrammet");
     row(7, "&Files", "&Filer");
     row(8, "&Information", "&Information");
@@ -84,7 +85,10 @@ void TestTexts::emptyCellsAndRanges()
             const bool inUse = (language == 1 || language == 2) && row >= 1 && row <= TextRow::LastInUse;
             if (!inUse)
                 QVERIFY2(table.cell(language, row).isEmpty(),
-                         qPrintable(QStringLiteral("cell (%1, %2) holds %3").arg(language).arg(row).arg(table.cell(language, row))));
+                         qPrintable(QStringLiteral("cell (%1, %2) holds %3")
+                                        .arg(language)
+                                        .arg(row)
+                                        .arg(table.cell(language, row))));
             else
                 QVERIFY(!table.cell(language, row).isEmpty());
         }

@@ -11,8 +11,8 @@ struct Row
 
 QString supportLine(const char16_t *before, const char16_t *between)
 {
-    return QString::fromUtf16(before) + QString::fromUtf16(ProductTexts::SupportPhone)
-        + QString::fromUtf16(between) + QString::fromUtf16(ProductTexts::SupportMail);
+    return QString::fromUtf16(before) + QString::fromUtf16(ProductTexts::SupportPhone) + QString::fromUtf16(between)
+        + QString::fromUtf16(ProductTexts::SupportMail);
 }
 
 } // namespace

@@ -262,8 +262,7 @@ void Form1::buildMenus()
     connect(m_mnuMakeShortcut, &QAction::triggered, this, [this] { makeShortcut(); });
     connect(m_mnuOm, &QAction::triggered, this, [this] { showAbout(); });
     connect(m_mnuAboutUse, &QAction::triggered, this, [this] { openUsagePage(); });
-    connect(mailVarnholt, &QAction::triggered, this,
-            [this] { mailTo(QString::fromUtf16(ProductTexts::GeneralMail)); });
+    connect(mailVarnholt, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::GeneralMail)); });
     connect(mailA, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::ContactAMail)); });
     connect(mailB, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::ContactBMail)); });
 }

@@ -5,8 +5,7 @@
 LineControl::LineControl(const QColor &colour, QWidget *parent)
     : QWidget(parent)
     , m_colour(colour)
-{
-}
+{ }
 
 void LineControl::paintEvent(QPaintEvent *)
 {

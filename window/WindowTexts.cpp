@@ -14,7 +14,7 @@ QString instructionText(const TextTable &texts, int languageIndex, const QString
 
 QString aboutText(const QString &programVersion)
 {
-    const QStringList lines{
+    const QStringList lines {
         QString::fromUtf16(ProductTexts::MakerLine),
         QString::fromUtf16(ProductTexts::DepartmentLine),
         QString(),

@@ -31,7 +31,7 @@ int runStartProgram(int argc, char *argv[])
     QtEnding ending;
     QtTicker countdown(QStringLiteral("Timer3"));
     FileLauncherStore launchers;
-    const Services services{settings, messages, shell, location, ending, countdown, launchers};
+    const Services services {settings, messages, shell, location, ending, countdown, launchers};
 
     ProgramState state;
     LoadSettings(state, settings);

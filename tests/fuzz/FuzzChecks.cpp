@@ -40,11 +40,11 @@ QString desktopEntry(const QByteArray &bytes)
     const QString text = QString::fromUtf8(DesktopEntry::text(launcher).toUtf8());
 
     const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(text);
-    const QStringList keys{"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
-    if (!parsed.wellFormed || parsed.keys != keys || parsed.groups != QStringList{"Desktop Entry"})
+    const QStringList keys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
+    if (!parsed.wellFormed || parsed.keys != keys || parsed.groups != QStringList {"Desktop Entry"})
         return QStringLiteral("keys: ") + parsed.keys.join(u',');
     const std::optional<QStringList> args = DesktopEntryParser::execArguments(parsed.values.value("Exec"));
-    if (!args || *args != QStringList{launcher.program})
+    if (!args || *args != QStringList {launcher.program})
         return QStringLiteral("Exec parses to ") + (args ? args->join(u'|') : QStringLiteral("nothing"));
     if (parsed.values.value("Path") != folder)
         return QStringLiteral("Path parses to ") + parsed.values.value("Path");

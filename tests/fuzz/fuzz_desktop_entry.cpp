@@ -7,8 +7,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString problem =
-        FuzzChecks::desktopEntry(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
+    const QString problem
+        = FuzzChecks::desktopEntry(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "desktop entry: %s\n", qPrintable(problem));
         std::abort();

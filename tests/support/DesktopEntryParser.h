@@ -12,9 +12,9 @@ namespace DesktopEntryParser {
 struct Parsed
 {
     QMap<QString, QString> values; // key -> value with string escapes undone
-    QStringList keys;              // in file order, repeats included
+    QStringList keys; // in file order, repeats included
     QStringList groups;
-    bool wellFormed = true;        // every line a group header, a comment or key=value
+    bool wellFormed = true; // every line a group header, a comment or key=value
 };
 
 Parsed parse(const QString &text);

@@ -92,7 +92,11 @@ class FakeLauncherStore : public LauncherStore
 public:
     QString desktopFolder() const override { return desktop; }
     QString iconFolder() const override { return icons; }
-    bool makeFolder(const QString &path) override { folders << path; return !failWrites; }
+    bool makeFolder(const QString &path) override
+    {
+        folders << path;
+        return !failWrites;
+    }
     bool writeFile(const QString &path, const QByteArray &content, bool executable) override;
     void markTrusted(const QString &path) override { trusted << path; }
 

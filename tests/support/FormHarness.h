@@ -44,13 +44,9 @@ struct FormHarness
         return *form;
     }
 
-    Services services()
-    {
-        return Services{settings, messages, shell, location, ending, countdown, launchers};
-    }
+    Services services() { return Services {settings, messages, shell, location, ending, countdown, launchers}; }
 
-    template <typename T>
-    T *find(const char *name) const
+    template <typename T> T *find(const char *name) const
     {
         T *child = form->findChild<T *>(QString::fromLatin1(name));
         if (!child)
