@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
@@ -284,7 +285,20 @@ void TestForm1Behaviour::escapeGoesToOtherWindows()
     QVERIFY(QTest::qWaitForWindowExposed(&other));
     QTest::keyClick(&other, Qt::Key_Escape);
     QCOMPARE(h.ending.calls, 0);
-    Q_UNUSED(form);
+
+    // Esc while the list is dropped down closes the list only; a second Esc ends the program.
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *combo = h.find<QComboBox>("Combo1");
+    combo->setFocus();
+    combo->showPopup();
+    QWidget *popup = combo->view()->window();
+    QVERIFY(QTest::qWaitForWindowExposed(popup));
+    QTest::keyClick(combo->view(), Qt::Key_Escape);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(h.ending.calls, 0);
+    QTest::keyClick(combo, Qt::Key_Escape);
+    QCOMPARE(h.ending.calls, 1);
 }
 
 void TestForm1Behaviour::hover()

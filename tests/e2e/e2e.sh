@@ -180,6 +180,17 @@ shortcut)
   grep -qx "Exec=\"$medium/startprogram\"" "$launcher" || fail "Exec line: $(grep Exec "$launcher")"
   [ -x "$launcher" ] || fail "launcher not executable"
   kill -0 "$app" 2>/dev/null || fail "the program ended"
+  # The launcher starts the program: end this copy, then run what its Exec and Path lines say.
+  press "$w" Escape
+  wait_exit 5 || fail "Esc did not end the program"
+  exec_line="$(sed -n 's/^Exec=//p' "$launcher")"
+  target="${exec_line#\"}"
+  target="${target%\"}"
+  folder="$(sed -n 's/^Path=//p' "$launcher")"
+  [ "$folder" = "$medium" ] || fail "Path line: $folder"
+  (cd "$folder" && exec env HOME="$home" XDG_CONFIG_HOME="$home/.config" QT_QPA_PLATFORM=xcb "$target" >/dev/null 2>&1) &
+  app=$!
+  wait_window Startprogram >/dev/null || fail "the launcher's command showed no window"
   ;;
 big-info)
   # 50 MB of information file: the window still comes up at once.
