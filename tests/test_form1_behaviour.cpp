@@ -1,9 +1,9 @@
 #include "tests/support/FormHarness.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
