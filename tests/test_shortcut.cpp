@@ -22,6 +22,21 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Makes `home` the user's home, with a user-dirs.dirs that names a desktop folder in it.
+bool useHome(const QTemporaryDir &home, const char *desktop)
+{
+    const QString config = home.filePath(QStringLiteral(".config"));
+    QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
+    if (!QDir().mkpath(config) || !dirs.open(QIODevice::WriteOnly))
+        return false;
+    dirs.write("XDG_DESKTOP_DIR=\"$HOME/" + QByteArray(desktop) + "\"\n");
+    dirs.close();
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", config.toUtf8());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    return true;
+}
+
 } // namespace
 
 class TestShortcut : public QObject
@@ -79,16 +94,8 @@ void TestShortcut::answerNo()
 void TestShortcut::writesLauncher()
 {
     QTemporaryDir home;
-    const QString config = home.filePath(QStringLiteral(".config"));
-    QVERIFY(QDir().mkpath(config));
     QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Skrivebord"))));
-    QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
-    QVERIFY(dirs.open(QIODevice::WriteOnly));
-    dirs.write("XDG_DESKTOP_DIR=\"$HOME/Skrivebord\"\n");
-    dirs.close();
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", config.toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
+    QVERIFY(useHome(home, "Skrivebord"));
 
     FileLauncherStore store;
     QCOMPARE(store.desktopFolder(), home.filePath(QStringLiteral("Skrivebord")));
@@ -178,20 +185,12 @@ void TestShortcut::desktopCannotBeWritten()
 {
     QFETCH(QString, kind);
     QTemporaryDir home;
-    const QString config = home.filePath(QStringLiteral(".config"));
-    QVERIFY(QDir().mkpath(config));
-    QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
-    QVERIFY(dirs.open(QIODevice::WriteOnly));
-    dirs.write("XDG_DESKTOP_DIR=\"$HOME/Desk\"\n");
-    dirs.close();
+    QVERIFY(useHome(home, "Desk"));
     if (kind == "file") {
         QFile blocker(home.filePath(QStringLiteral("Desk")));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.write("in the way");
     }
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", config.toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
 
     FileLauncherStore store;
     FakeMessageBoxes messages;
