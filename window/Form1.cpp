@@ -323,22 +323,26 @@ void Form1::showInstruction()
     m_label2->setText(instructionText(m_state.textTable, m_state.languageIndex, m_state.startTarget));
 }
 
-void Form1::combo1Click()
+bool Form1::settleStartTarget()
 {
     const int p = m_combo1->currentIndex();
-    if (ended() || p < 0 || p >= m_state.entryList.usableCount())
-        return;
+    if (p < 0 || p >= m_state.entryList.usableCount())
+        return false; // no entry chosen: the target stays as it is
     m_state.startTarget = ResolveTarget(m_services.location.programDir(), m_state.entryList.file(p + 1));
-    showInstruction();
+    return true;
+}
+
+void Form1::combo1Click()
+{
+    if (!ended() && settleStartTarget())
+        showInstruction();
 }
 
 void Form1::command1Click()
 {
     if (ended())
         return;
-    const int p = m_combo1->currentIndex();
-    if (p >= 0 && p < m_state.entryList.usableCount())
-        m_state.startTarget = ResolveTarget(m_services.location.programDir(), m_state.entryList.file(p + 1));
+    settleStartTarget();
     runTarget(m_state.startTarget);
     // A second Go neither restarts nor extends a countdown that runs.
     if (m_state.closeAfterLaunch && !m_services.countdown.isActive())

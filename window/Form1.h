@@ -60,6 +60,8 @@ private:
     void makeShortcut();
 
     bool ended() const;
+    // StartTarget := the chosen entry's target; false when no entry is chosen.
+    bool settleStartTarget();
     void runTarget(const QString &target);
     void showInstruction();
 

@@ -11,15 +11,9 @@ FrmGraphics::FrmGraphics(QWidget *owner)
     setObjectName(QStringLiteral("frmGraphics"));
     setWindowTitle(QStringLiteral("Form2"));
     setFixedSize(614, 383);
-    setAttribute(Qt::WA_DontShowOnScreen);
+    setAttribute(Qt::WA_DontShowOnScreen); // it holds pictures and is never seen
     const QPixmap banner = Artwork::picture(Artwork::Banner);
     m_image13->setObjectName(QStringLiteral("Image13"));
     m_image13->setPixmap(banner);
     m_image13->setGeometry(0, 0, banner.width(), banner.height());
-}
-
-void FrmGraphics::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    hide(); // it holds pictures and is never seen
 }

@@ -15,9 +15,6 @@ public:
     // The title banner picture.
     QLabel *image13() const { return m_image13; }
 
-protected:
-    void showEvent(QShowEvent *event) override;
-
 private:
     QLabel *m_image13;
 };

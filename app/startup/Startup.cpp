@@ -47,7 +47,5 @@ int runStartProgram(int argc, char *argv[])
         form.move(frame.topLeft());
     }
     form.show();
-    if (ending.hasEnded())
-        return 0;
     return application.exec();
 }
