@@ -1,6 +1,7 @@
 #pragma once
 
 class Ending;
+class FileReader;
 class LauncherStore;
 class MessageBoxes;
 class ProgramLocation;
@@ -8,8 +9,8 @@ class SettingsStore;
 class Shell;
 class Ticker;
 
-// The desktop services the program uses, handed to the window at start-up
-// (the real ones) or by a test (fakes).
+// The desktop services the program uses, handed to the behaviour at start-up
+// (the real ones of a desktop) or by a test (fakes).
 struct Services
 {
     SettingsStore &settings;
@@ -19,4 +20,5 @@ struct Services
     Ending &ending;
     Ticker &countdown;
     LauncherStore &launchers;
+    FileReader &files;
 };

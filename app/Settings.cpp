@@ -4,64 +4,78 @@
 #include "platform/SettingsStore.h"
 #include "texts/ProductTexts.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace {
 
-QString key(const char16_t *name)
+void store(SettingsStore &settings, const char *name, const std::string &value)
 {
-    return QString::fromUtf16(name);
+    settings.setValue(SettingsKeys::Section, name, value);
 }
 
-void store(SettingsStore &settings, const char16_t *name, const QString &value)
+bool isBlank(char c)
 {
-    settings.setValue(key(SettingsKeys::Section), key(name), value);
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool equalsIgnoringCase(const std::string &text, const char *word)
+{
+    const std::string w(word);
+    return text.size() == w.size() && std::equal(text.begin(), text.end(), w.begin(), [](char a, char b) {
+               const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; };
+               return lower(a) == lower(b);
+           });
 }
 
 } // namespace
 
-std::optional<bool> parseBoolean(const QString &text)
+std::optional<bool> parseBoolean(const std::string &text)
 {
-    const QString trimmed = text.trimmed();
-    if (trimmed.compare(QStringLiteral("True"), Qt::CaseInsensitive) == 0)
+    const auto first = std::find_if_not(text.begin(), text.end(), isBlank);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), isBlank).base();
+    if (first >= last)
+        return std::nullopt;
+    const std::string trimmed(first, last);
+    if (equalsIgnoringCase(trimmed, "True"))
         return true;
-    if (trimmed.compare(QStringLiteral("False"), Qt::CaseInsensitive) == 0)
+    if (equalsIgnoringCase(trimmed, "False"))
         return false;
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    if (!wholeNumber.match(trimmed).hasMatch())
+    const std::size_t digits = trimmed[0] == '+' || trimmed[0] == '-' ? 1 : 0;
+    if (digits == trimmed.size()
+        || !std::all_of(trimmed.begin() + std::ptrdiff_t(digits), trimmed.end(),
+                        [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     // Any digits other than zeros make a non-zero number, however long.
-    return trimmed.contains(QRegularExpression(QStringLiteral("[1-9]")));
+    return trimmed.find_first_of("123456789") != std::string::npos;
 }
 
-QString booleanText(bool value)
+std::string booleanText(bool value)
 {
-    return value ? QStringLiteral("True") : QStringLiteral("False");
+    return value ? "True" : "False";
 }
 
 void LoadSettings(ProgramState &state, SettingsStore &settings)
 {
-    state.programVersion = QString::fromUtf16(ProductTexts::ProgramVersion);
+    state.programVersion = ProductTexts::ProgramVersion;
     state.tickCount = 0;
 
     const auto repair = [&] {
-        state.startTarget = QString::fromUtf16(ProductTexts::UsagePage);
+        state.startTarget = ProductTexts::UsagePage;
         state.closeAfterLaunch = true;
-        store(settings, SettingsKeys::StartPage, QString::fromUtf16(ProductTexts::UsagePage));
+        store(settings, SettingsKeys::StartPage, ProductTexts::UsagePage);
         store(settings, SettingsKeys::CloseAfterLaunch, booleanText(true));
     };
 
-    state.startTarget = settings.value(key(SettingsKeys::Section), key(SettingsKeys::StartPage));
+    state.startTarget = settings.value(SettingsKeys::Section, SettingsKeys::StartPage);
 
-    const std::optional<bool> close
-        = parseBoolean(settings.value(key(SettingsKeys::Section), key(SettingsKeys::CloseAfterLaunch)));
+    const std::optional<bool> close = parseBoolean(settings.value(SettingsKeys::Section, SettingsKeys::CloseAfterLaunch));
     if (close)
         state.closeAfterLaunch = *close;
     else
         repair();
 
-    if (state.startTarget.isEmpty()) {
-        state.startTarget = QString::fromUtf16(ProductTexts::DefaultStartPage);
+    if (state.startTarget.empty()) {
+        state.startTarget = ProductTexts::DefaultStartPage;
         store(settings, SettingsKeys::StartPage, state.startTarget);
     }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 std::size_t EntryList::checked(int position)
 {
@@ -16,19 +17,19 @@ int EntryList::usableCount() const
     return std::clamp<int>(m_count, 0, Capacity);
 }
 
-QString EntryList::file(int position) const
+const std::string &EntryList::file(int position) const
 {
     return m_files[checked(position)];
 }
 
-QString EntryList::description(int position) const
+const std::string &EntryList::description(int position) const
 {
     return m_descriptions[checked(position)];
 }
 
-void EntryList::setEntry(int position, const QString &file, const QString &description)
+void EntryList::setEntry(int position, std::string file, std::string description)
 {
     const std::size_t i = checked(position);
-    m_files[i] = file;
-    m_descriptions[i] = description;
+    m_files[i] = std::move(file);
+    m_descriptions[i] = std::move(description);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
 #include <cstdint>
+#include <string>
 
 // The entries of the information file. Positions 1..count hold entries; position 0
 // is never filled. At most 1000 entries are kept, whatever count the file states.
@@ -18,16 +17,16 @@ public:
     int usableCount() const;
 
     // The fields at a position; a position outside 0..1000 throws std::out_of_range.
-    QString file(int position) const;
-    QString description(int position) const;
+    const std::string &file(int position) const;
+    const std::string &description(int position) const;
 
     void setCount(std::int16_t count) { m_count = count; }
-    void setEntry(int position, const QString &file, const QString &description);
+    void setEntry(int position, std::string file, std::string description);
 
 private:
     static std::size_t checked(int position);
 
     std::int16_t m_count = 0;
-    std::array<QString, Capacity + 1> m_files;
-    std::array<QString, Capacity + 1> m_descriptions;
+    std::array<std::string, Capacity + 1> m_files;
+    std::array<std::string, Capacity + 1> m_descriptions;
 };

@@ -1,25 +1,26 @@
 #pragma once
 
-#include <QString>
-
+#include <cstddef>
 #include <optional>
+#include <string>
 
 // Reads the fields of the information file one by one. Commas and line ends
 // (CR LF, LF or CR) separate fields; a field in double quotes may hold commas;
 // blanks around an unquoted field are not part of it; blank lines are skipped.
+// The text is UTF-8, whose separators are single bytes, so it is read byte by byte.
 class FieldReader
 {
 public:
-    explicit FieldReader(QString text);
+    explicit FieldReader(std::string text);
 
     // The next field, or nothing once the text has ended.
-    std::optional<QString> next();
+    std::optional<std::string> next();
 
 private:
-    bool isLineEnd(qsizetype at) const;
+    bool isLineEnd(std::size_t at) const;
     void consumeTerminator();
 
-    QString m_text;
-    qsizetype m_pos = 0;
+    std::string m_text;
+    std::size_t m_pos = 0;
     bool m_afterComma = false; // a comma promises one more field, even an empty one
 };

@@ -1,44 +1,54 @@
 #include "entries/LoadEntryList.h"
 
 #include "entries/FieldReader.h"
+#include "entries/ProgramPath.h"
 #include "entries/TextDecoding.h"
-#include "platform/MediaPath.h"
+#include "platform/FileReader.h"
 #include "platform/MessageBoxes.h"
-#include "platform/ProgramPath.h"
 #include "texts/TextTable.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QRegularExpression>
 
 #include <limits>
 
-QString informationFileErrorText(const TextTable &texts, int languageIndex)
+std::string informationFileErrorText(const TextTable &texts, int languageIndex)
 {
-    return texts.cell(languageIndex, TextRow::InfoFileError1) + QStringLiteral("\n\n")
-        + texts.cell(languageIndex, TextRow::InfoFileError2) + u'\n'
-        + texts.cell(languageIndex, TextRow::InfoFileError3);
+    return texts.cell(languageIndex, TextRow::InfoFileError1) + "\n\n" + texts.cell(languageIndex, TextRow::InfoFileError2)
+        + '\n' + texts.cell(languageIndex, TextRow::InfoFileError3);
 }
 
-std::optional<std::int16_t> parseEntryCount(const QString &field)
+std::optional<std::int16_t> parseEntryCount(const std::string &field)
 {
-    static const QRegularExpression wholeNumber(QStringLiteral("^[+-]?[0-9]+$"));
-    const QString text = field.trimmed();
-    if (!wholeNumber.match(text).hasMatch())
+    std::size_t begin = field.find_first_not_of(" \t");
+    const std::size_t last = field.find_last_not_of(" \t");
+    if (begin == std::string::npos)
         return std::nullopt;
-    bool ok = false;
-    const long long value = text.toLongLong(&ok);
-    if (!ok || value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
+    bool negative = false;
+    if (field[begin] == '+' || field[begin] == '-') {
+        negative = field[begin] == '-';
+        ++begin;
+    }
+    if (begin > last)
+        return std::nullopt;
+    long long value = 0;
+    for (std::size_t i = begin; i <= last; ++i) {
+        if (field[i] < '0' || field[i] > '9')
+            return std::nullopt;
+        value = value * 10 + (field[i] - '0');
+        if (value > 32768) // beyond any 16-bit value, however many digits follow
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;
     return static_cast<std::int16_t>(value);
 }
 
-EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &fail)
+EntryList ReadEntryList(std::string_view bytes, const std::function<void()> &fail)
 {
     EntryList list;
     FieldReader fields(decodeInformationText(bytes));
 
-    const std::optional<QString> countField = fields.next();
+    const std::optional<std::string> countField = fields.next();
     const std::optional<std::int16_t> count = countField ? parseEntryCount(*countField) : std::nullopt;
     if (!count) {
         fail();
@@ -51,35 +61,32 @@ EntryList ReadEntryList(const QByteArray &bytes, const std::function<void()> &fa
             fail();
             break;
         }
-        const std::optional<QString> fileField = fields.next();
-        const std::optional<QString> descriptionField = fileField ? fields.next() : std::nullopt;
+        std::optional<std::string> fileField = fields.next();
+        std::optional<std::string> descriptionField = fileField ? fields.next() : std::nullopt;
         if (!descriptionField) {
-            list.setEntry(position, fileField.value_or(QString()), QString());
+            list.setEntry(position, fileField.value_or(std::string()), std::string());
             fail();
             break;
         }
-        list.setEntry(position, *fileField, *descriptionField);
+        list.setEntry(position, std::move(*fileField), std::move(*descriptionField));
     }
     return list;
 }
 
-EntryList LoadEntryList(const QString &programDir, const TextTable &texts, int languageIndex, MessageBoxes &messages)
+EntryList LoadEntryList(const std::string &programDir, char separator, const TextTable &texts, int languageIndex,
+                        MessageBoxes &messages, const FileReader &files)
 {
     const auto fail = [&] {
-        messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, QStringLiteral("ERROR"),
+        messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, "ERROR",
                       informationFileErrorText(texts, languageIndex));
     };
 
-    const QString written = ProgramPath::join(programDir, QString::fromUtf16(InformationFileName));
-    const QString path = MediaPath::locate(written);
-    QFile file(path.isEmpty() ? written : path);
-    // Only a plain file: a folder or a pipe named info.txt would block or never end.
-    if (!QFileInfo(file.fileName()).isFile() || !file.open(QIODevice::ReadOnly)) {
+    const std::optional<std::string> bytes
+        = files.read(ProgramPath::join(programDir, InformationFileName, separator), MaxInformationFileBytes);
+    if (!bytes) {
         fail(); // the open
         fail(); // the count, since nothing is open
         return {};
     }
-    const QByteArray bytes = file.read(MaxInformationFileBytes);
-    file.close(); // the file is open only while it is read
-    return ReadEntryList(bytes, fail);
+    return ReadEntryList(*bytes, fail);
 }

@@ -1,8 +1,71 @@
 #include "entries/TextDecoding.h"
 
-#include <QStringDecoder>
+#include <cstdint>
 
-QString fromWindows1252(const QByteArray &bytes)
+namespace {
+
+// The UTF-8 byte-order mark.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+} // namespace
+
+void appendUtf8(std::string &out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+bool isValidUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    const std::size_t n = bytes.size();
+    while (i < n) {
+        const auto b = static_cast<std::uint8_t>(bytes[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        char32_t c = 0;
+        char32_t least = 0;
+        if ((b & 0xE0) == 0xC0) {
+            length = 2, c = b & 0x1F, least = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            length = 3, c = b & 0x0F, least = 0x800;
+        } else if ((b & 0xF8) == 0xF0) {
+            length = 4, c = b & 0x07, least = 0x10000;
+        } else {
+            return false; // a continuation byte without a lead, or 0xF8..0xFF
+        }
+        if (n - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto next = static_cast<std::uint8_t>(bytes[i + k]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            c = (c << 6) | (next & 0x3F);
+        }
+        if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string fromWindows1252(std::string_view bytes)
 {
     // 0x80..0x9F differ from Latin-1; 0x81, 0x8D, 0x8F, 0x90 and 0x9D are unassigned.
     static constexpr char16_t high[32] = {
@@ -10,20 +73,21 @@ QString fromWindows1252(const QByteArray &bytes)
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
         0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
     };
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        *out++ = (b >= 0x80 && b < 0xA0) ? QChar(high[b - 0x80]) : QChar(b);
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    for (const char ch : bytes) {
+        const auto b = static_cast<std::uint8_t>(ch);
+        appendUtf8(text, (b >= 0x80 && b < 0xA0) ? char32_t(high[b - 0x80]) : char32_t(b));
     }
     return text;
 }
 
-QString decodeInformationText(const QByteArray &bytes)
+std::string decodeInformationText(std::string_view bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8); // skips a leading byte-order mark
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
+    if (isValidUtf8(bytes)) {
+        if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
+            bytes.remove_prefix(ByteOrderMark.size());
+        return std::string(bytes);
+    }
     return fromWindows1252(bytes);
 }

@@ -1,13 +1,44 @@
 #include "launch/ResolveTarget.h"
 
-#include "platform/ProgramPath.h"
+#include "entries/ProgramPath.h"
 
-bool isWebAddressField(const QString &field)
+namespace {
+
+bool isLetter(char c)
 {
-    return field.size() > 4 && field.left(4).compare(QStringLiteral("HTTP"), Qt::CaseInsensitive) == 0;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-QString ResolveTarget(const QString &programDir, const QString &field)
+bool isSchemeCharacter(char c)
 {
-    return isWebAddressField(field) ? field : ProgramPath::join(programDir, field);
+    return isLetter(c) || (c >= '0' && c <= '9') || c == '+' || c == '-' || c == '.';
+}
+
+} // namespace
+
+bool hasScheme(const std::string &target)
+{
+    if (target.empty() || !isLetter(target[0]))
+        return false;
+    std::size_t i = 1;
+    while (i < target.size() && isSchemeCharacter(target[i]))
+        ++i;
+    return i >= 2 && i < target.size() && target[i] == ':';
+}
+
+bool isWebAddressField(const std::string &field)
+{
+    if (field.size() <= 4)
+        return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const char c = field[i];
+        if ((c & ~0x20) != "HTTP"[i])
+            return false;
+    }
+    return hasScheme(field);
+}
+
+std::string ResolveTarget(const std::string &programDir, char separator, const std::string &field)
+{
+    return isWebAddressField(field) ? field : ProgramPath::join(programDir, field, separator);
 }

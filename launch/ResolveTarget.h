@@ -1,12 +1,17 @@
 #pragma once
 
-#include <QString>
+#include <string>
+
+// True for a target that starts with a URL scheme: a letter, then one or more
+// letters, digits, "+", "-" or ".", then ":" ("http:", "mailto:"; not "C:").
+bool hasScheme(const std::string &target);
 
 // True for a file field that names a web address: longer than four characters,
-// with "HTTP" (in any case) as its first four. A field of four characters or
-// fewer is always a file, so the window shows exactly what Go runs.
-bool isWebAddressField(const QString &field);
+// "HTTP" (in any case) as its first four, and a scheme before a ":". Any other
+// field, "Http" or "httpdocs\a.htm" too, is a file on the medium, so the window
+// shows exactly what Go runs, however the program was started.
+bool isWebAddressField(const std::string &field);
 
 // The launch target of a file field: a web address unchanged, anything else
 // joined to the program's folder.
-QString ResolveTarget(const QString &programDir, const QString &field);
+std::string ResolveTarget(const std::string &programDir, char separator, const std::string &field);

@@ -4,14 +4,13 @@
 #include "platform/Shell.h"
 #include "texts/TextTable.h"
 
-QString launchErrorText(const TextTable &texts, int languageIndex, const QString &target)
+std::string launchErrorText(const TextTable &texts, int languageIndex, const std::string &target)
 {
-    return texts.cell(languageIndex, TextRow::LaunchError1) + QStringLiteral("\n\n")
-        + texts.cell(languageIndex, TextRow::LaunchError2) + u'\n' + target + QStringLiteral("\n\n")
-        + texts.cell(languageIndex, TextRow::LaunchErrorLast);
+    return texts.cell(languageIndex, TextRow::LaunchError1) + "\n\n" + texts.cell(languageIndex, TextRow::LaunchError2)
+        + '\n' + target + "\n\n" + texts.cell(languageIndex, TextRow::LaunchErrorLast);
 }
 
-void RunTarget(const LaunchContext &context, const QString &target)
+void RunTarget(const LaunchContext &context, const std::string &target)
 {
     if (context.shell.run(target) != Shell::Result::FileNotFound)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 class MessageBoxes;
 class Shell;
@@ -16,8 +16,8 @@ struct LaunchContext
 };
 
 // The "Command aborted" text: rows 16 and 17, the target, then row 18.
-QString launchErrorText(const TextTable &texts, int languageIndex, const QString &target);
+std::string launchErrorText(const TextTable &texts, int languageIndex, const std::string &target);
 
 // Hands the target to the desktop as one argument and returns without waiting.
 // Only a missing file is reported to the user; every other failure is silent.
-void RunTarget(const LaunchContext &context, const QString &target);
+void RunTarget(const LaunchContext &context, const std::string &target);

@@ -1,21 +1,24 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <string>
 
-// Where desktop launchers and their icons are written.
+// What a desktop launcher for the program carries, whatever form the desktop gives it.
+struct Launcher
+{
+    std::string name; // its file name on the desktop, without the desktop's own extension
+    std::string description;
+    std::string program; // the program file, its full path
+    std::string workingDirectory; // the folder it starts in
+};
+
+// Writes launchers onto the user's desktop.
 class LauncherStore
 {
 public:
     virtual ~LauncherStore() = default;
-    // The user's desktop folder.
-    virtual QString desktopFolder() const = 0;
-    // The folder for the user's 32 x 32 application icons.
-    virtual QString iconFolder() const = 0;
-    // Makes a folder and its parents; false when it cannot be made.
-    virtual bool makeFolder(const QString &path) = 0;
-    // Writes the file whole or not at all, replacing an earlier one; false on failure.
-    virtual bool writeFile(const QString &path, const QByteArray &content, bool executable) = 0;
-    // Marks a launcher as trusted for file managers that ask; failure is not an error.
-    virtual void markTrusted(const QString &path) = 0;
+    // The user's desktop folder, as it is shown to the user.
+    virtual std::string desktopFolder() const = 0;
+    // Writes the launcher whole or not at all, replacing an earlier one of the same
+    // name (making the desktop folder when it does not exist yet); false on failure.
+    virtual bool writeLauncher(const Launcher &launcher) = 0;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 // Modal message boxes.
 class MessageBoxes
@@ -11,6 +11,6 @@ public:
     enum class Answer { Ok, Yes, No };
 
     virtual ~MessageBoxes() = default;
-    // Shows a modal box and returns the button pressed (Esc answers No).
-    virtual Answer show(Icon icon, Buttons buttons, const QString &title, const QString &text) = 0;
+    // Shows a modal box (UTF-8 texts, "\n" line feeds) and returns the button pressed (Esc answers No).
+    virtual Answer show(Icon icon, Buttons buttons, const std::string &title, const std::string &text) = 0;
 };

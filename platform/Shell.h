@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 // Hands a target to the desktop, which opens it with its associated application.
 class Shell
@@ -13,6 +13,6 @@ public:
     };
 
     virtual ~Shell() = default;
-    // Opens a web or mail address, a folder, a document or a program; never waits for it.
-    virtual Result run(const QString &target) = 0;
+    // Opens a web or mail address, a folder, a document or a program as one argument; never waits for it.
+    virtual Result run(const std::string &target) = 0;
 };

@@ -1,22 +1,11 @@
 #include "shortcut/CreateDesktopShortcut.h"
 
+#include "entries/ProgramPath.h"
 #include "platform/LauncherStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramLocation.h"
-#include "platform/ProgramPath.h"
-#include "shortcut/DesktopEntry.h"
 #include "texts/ProductTexts.h"
 #include "texts/TextTable.h"
-
-QString launcherFileName()
-{
-    return QString::fromUtf16(ProductTexts::ShortcutName) + QStringLiteral(".desktop");
-}
-
-QString iconFileName()
-{
-    return QStringLiteral("zezuzav-quillmere.png");
-}
 
 void CreateDesktopShortcut(const ShortcutContext &c)
 {
@@ -26,26 +15,18 @@ void CreateDesktopShortcut(const ShortcutContext &c)
         != MessageBoxes::Answer::Yes)
         return;
 
-    const QString desktop = c.store.desktopFolder();
-    const QString iconFolder = c.store.iconFolder();
-    const QString programDir = c.location.programDir();
-
-    DesktopEntry::Launcher launcher;
-    launcher.name = QString::fromUtf16(ProductTexts::ShortcutName);
-    launcher.comment = QString::fromUtf16(ProductTexts::ShortcutDescription);
-    launcher.program = ProgramPath::join(programDir, c.location.programFileName());
+    const std::string programDir = c.location.programDir();
+    Launcher launcher;
+    launcher.name = ProductTexts::ShortcutName;
+    launcher.description = ProductTexts::ShortcutDescription;
+    launcher.program = ProgramPath::join(programDir, c.location.programFileName(), c.location.separator());
     launcher.workingDirectory = programDir;
-    launcher.icon = iconFolder + u'/' + iconFileName();
 
-    const bool written = !desktop.isEmpty() && c.store.makeFolder(iconFolder)
-        && c.store.writeFile(launcher.icon, c.iconPng, false)
-        && c.store.writeFile(desktop + u'/' + launcherFileName(), DesktopEntry::text(launcher).toUtf8(), true);
-    if (!written) {
+    if (!c.store.writeLauncher(launcher)) {
         c.messages.show(MessageBoxes::Icon::Stop, MessageBoxes::Buttons::Ok, text(TextRow::ShortcutFailedTitle),
-                        text(TextRow::ShortcutFailed) + u'\n' + desktop);
+                        text(TextRow::ShortcutFailed) + '\n' + c.store.desktopFolder());
         return;
     }
-    c.store.markTrusted(desktop + u'/' + launcherFileName());
     c.messages.show(MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok, text(TextRow::ShortcutDoneTitle),
                     text(TextRow::ShortcutDone));
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QByteArray>
-
 class LauncherStore;
 class MessageBoxes;
 class ProgramLocation;
@@ -14,12 +12,7 @@ struct ShortcutContext
     const ProgramLocation &location;
     const TextTable &texts;
     int languageIndex;
-    QByteArray iconPng; // the program's icon, written beside the user's other icons
 };
-
-// The launcher's and the icon's file names.
-QString launcherFileName();
-QString iconFileName();
 
 // Asks, then writes a launcher for the program onto the desktop (replacing an
 // earlier one) and confirms. A launcher that cannot be written is reported with

@@ -2,54 +2,56 @@
 
 namespace DesktopEntry {
 
-QString escapeString(const QString &value)
+std::string escapeString(const std::string &value)
 {
-    QString out;
+    std::string out;
     out.reserve(value.size() + 8);
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == u'\\')
-            out += QStringLiteral("\\\\");
-        else if (c == u'\n')
-            out += QStringLiteral("\\n");
-        else if (c == u'\t')
-            out += QStringLiteral("\\t");
-        else if (c == u'\r')
-            out += QStringLiteral("\\r");
-        else if (c == u' ' && i == 0)
-            out += QStringLiteral("\\s");
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '\\')
+            out += "\\\\";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\r')
+            out += "\\r";
+        else if (c == ' ' && i == 0)
+            out += "\\s";
         else
             out += c;
     }
     return out;
 }
 
-QString execArgument(const QString &argument)
+std::string execArgument(const std::string &argument)
 {
-    QString quoted = QStringLiteral("\"");
-    for (const QChar c : argument) {
-        if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
-            quoted += u'\\';
-        if (c == u'%')
-            quoted += u'%';
+    std::string quoted = "\"";
+    for (const char c : argument) {
+        if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += '\\';
+        if (c == '%')
+            quoted += '%';
         quoted += c;
     }
-    quoted += u'"';
+    quoted += '"';
     return escapeString(quoted);
 }
 
-QString text(const Launcher &launcher)
+std::string execLine(const std::string &program)
 {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=%1\n"
-                          "Comment=%2\n"
-                          "Exec=%3\n"
-                          "Path=%4\n"
-                          "Icon=%5\n"
-                          "Terminal=false\n")
-        .arg(escapeString(launcher.name), escapeString(launcher.comment), execArgument(launcher.program),
-             escapeString(launcher.workingDirectory), escapeString(launcher.icon));
+    const bool needsEnv = program.find('%') != std::string::npos && program.find('=') == std::string::npos;
+    return needsEnv ? "/usr/bin/env " + execArgument(program) : execArgument(program);
+}
+
+std::string text(const Launcher &launcher)
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name="
+        + escapeString(launcher.name) + "\nComment=" + escapeString(launcher.comment) + "\nExec="
+        + execLine(launcher.program) + "\nPath=" + escapeString(launcher.workingDirectory)
+        + "\nIcon=" + escapeString(launcher.icon) + "\nTerminal=false\n";
 }
 
 } // namespace DesktopEntry

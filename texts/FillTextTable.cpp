@@ -1,18 +1,19 @@
 #include "texts/ProductTexts.h"
 #include "texts/TextTable.h"
 
+#include <string>
+
 namespace {
 
 struct Row
 {
-    const char16_t *english;
-    const char16_t *danish;
+    const char *english;
+    const char *danish;
 };
 
-QString supportLine(const char16_t *before, const char16_t *between)
+std::string supportLine(const char *before, const char *between)
 {
-    return QString::fromUtf16(before) + QString::fromUtf16(ProductTexts::SupportPhone) + QString::fromUtf16(between)
-        + QString::fromUtf16(ProductTexts::SupportMail);
+    return std::string(before) + ProductTexts::SupportPhone + between + ProductTexts::SupportMail;
 }
 
 } // namespace
@@ -21,44 +22,44 @@ void FillTextTable(TextTable &table)
 {
     // Row 15 is assembled from the support number and address; it is left empty here.
     static constexpr Row rows[] = {
-        {u"Choose:", u"Vælg fil der skal åbnes:"},
-        {u"Introduction:", u"Introduktion:"},
-        {u"This program serves as an entry-point for calling specified files or webpages.",
-         u"Dette program tjener som adgangspunkt for afvikling af specificerede filer."},
-        {u"If the command doesn't execute, you can execute it manually by running:",
-         u"Hvis filen ikke afvikles korrekt, kan du gøre det manuelt ved at køre:"},
-        {u"Press the Accept-sign at the bottom to the right to go!",
-         u"Tryk på accept-tegnet nederst til højre for Go!"},
-        {u"About using this program...", u"Om brugen af StartProgrammet"},
-        {u"&Files", u"&Filer"},
-        {u"&Information", u"&Information"},
-        {u"About this StartupProgram", u"Om dette StartProgram"},
-        {u"About using the StartupProgram", u"Om brugen af StartProgrammet"},
-        {u"Create shortcut on desktop", u"Lav genvej på skrivebordet"},
-        {u"Leave this program running", u"Lad dette program forblive åben"},
-        {u"An error occured while opening the information-file bundled with this StartupProgram.",
-         u"Det skete en fejl under åbningen af den informationsfil der hører til StartProgrammet."},
-        {u"If the problem has occured while starting from a CD received by Varnholt",
-         u"Hvis problemet er opstået under start fra en CD modtaget fra Varnholt"},
+        {"Choose:", "Vælg fil der skal åbnes:"},
+        {"Introduction:", "Introduktion:"},
+        {"This program serves as an entry-point for calling specified files or webpages.",
+         "Dette program tjener som adgangspunkt for afvikling af specificerede filer."},
+        {"If the command doesn't execute, you can execute it manually by running:",
+         "Hvis filen ikke afvikles korrekt, kan du gøre det manuelt ved at køre:"},
+        {"Press the Accept-sign at the bottom to the right to go!",
+         "Tryk på accept-tegnet nederst til højre for Go!"},
+        {"About using this program...", "Om brugen af StartProgrammet"},
+        {"&Files", "&Filer"},
+        {"&Information", "&Information"},
+        {"About this StartupProgram", "Om dette StartProgram"},
+        {"About using the StartupProgram", "Om brugen af StartProgrammet"},
+        {"Create shortcut on desktop", "Lav genvej på skrivebordet"},
+        {"Leave this program running", "Lad dette program forblive åben"},
+        {"An error occured while opening the information-file bundled with this StartupProgram.",
+         "Det skete en fejl under åbningen af den informationsfil der hører til StartProgrammet."},
+        {"If the problem has occured while starting from a CD received by Varnholt",
+         "Hvis problemet er opstået under start fra en CD modtaget fra Varnholt"},
         {nullptr, nullptr},
-        {u"The program was not able to run the specified file.",
-         u"Programmet var ikke i stand til at afvikle den specificrede fil."},
-        {u"Please check that the following file exists:", u"Venligst tjek af følgende fil findes:"},
-        {u"If so: Ensure that the computer has the right associations with the file-type involved",
-         u"Hvis den gør: Kontrollér at computeren har de korrekte associationer knytte til den "
-         u"pågældende filtype"},
-        {u"Command aborted", u"Kommando afsluttet"},
-        {u"Do you wish to make a shortcut to this startup-program on your desktop?",
-         u"Ønsker du at lave en genvej til dette StartProgram på dit skrivebord?"},
-        {u"Please confirm", u"Please confirm"},
-        {u"A shortcut for the startup-program has now been added to your desktop!",
-         u"En genvej til dette StartProgram er nu tilføjet på dit skrivebord!"},
-        {u"Command performed", u"Kommando udført"},
-        {u"F&eatures", u"F&unktioner"},
+        {"The program was not able to run the specified file.",
+         "Programmet var ikke i stand til at afvikle den specificrede fil."},
+        {"Please check that the following file exists:", "Venligst tjek af følgende fil findes:"},
+        {"If so: Ensure that the computer has the right associations with the file-type involved",
+         "Hvis den gør: Kontrollér at computeren har de korrekte associationer knytte til den "
+         "pågældende filtype"},
+        {"Command aborted", "Kommando afsluttet"},
+        {"Do you wish to make a shortcut to this startup-program on your desktop?",
+         "Ønsker du at lave en genvej til dette StartProgram på dit skrivebord?"},
+        {"Please confirm", "Please confirm"},
+        {"A shortcut for the startup-program has now been added to your desktop!",
+         "En genvej til dette StartProgram er nu tilføjet på dit skrivebord!"},
+        {"Command performed", "Kommando udført"},
+        {"F&eatures", "F&unktioner"},
         // Rows 25 and 26: a desktop launcher that could not be written.
-        {u"The shortcut could not be created. The desktop folder could not be written:",
-         u"Genvejen kunne ikke oprettes. Skrivebordsmappen kunne ikke skrives:"},
-        {u"Command failed", u"Kommando mislykkedes"},
+        {"The shortcut could not be created. The desktop folder could not be written:",
+         "Genvejen kunne ikke oprettes. Skrivebordsmappen kunne ikke skrives:"},
+        {"Command failed", "Kommando mislykkedes"},
     };
 
     const auto fillColumn = [&](int language, bool english) {
@@ -66,10 +67,10 @@ void FillTextTable(TextTable &table)
         for (const Row &r : rows) {
             if (row == 15)
                 table.setCell(language, row,
-                              english ? supportLine(u"please contact us at phone ", u" or mail ")
-                                      : supportLine(u"venligst kontakt os pr. tlf. ", u" eller mail "));
+                              english ? supportLine("please contact us at phone ", " or mail ")
+                                      : supportLine("venligst kontakt os pr. tlf. ", " eller mail "));
             else
-                table.setCell(language, row, QString::fromUtf16(english ? r.english : r.danish));
+                table.setCell(language, row, english ? r.english : r.danish);
             ++row;
         }
     };

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 int TextTable::position(int language, int row)
 {
@@ -12,12 +13,12 @@ int TextTable::position(int language, int row)
     return language + Languages * row;
 }
 
-QString TextTable::cell(int language, int row) const
+const std::string &TextTable::cell(int language, int row) const
 {
     return m_cells[static_cast<std::size_t>(position(language, row))];
 }
 
-void TextTable::setCell(int language, int row, const QString &text)
+void TextTable::setCell(int language, int row, std::string text)
 {
-    m_cells[static_cast<std::size_t>(position(language, row))] = text;
+    m_cells[static_cast<std::size_t>(position(language, row))] = std::move(text);
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include <array>
 
 // The program's language-dependent texts: 11 language columns by 201 rows, one
 // cell per (language, row) stored at linear position language + 11 * row.
-// Column 1 is English, column 2 Danish; every other cell stays empty.
+// Texts are UTF-8. Column 1 is English, column 2 Danish; every other cell stays empty.
 class TextTable
 {
 public:
@@ -17,15 +17,15 @@ public:
 
     // The text at (language, row). A language outside 0..10 or a row outside
     // 0..200 is an index error and throws std::out_of_range.
-    QString cell(int language, int row) const;
+    const std::string &cell(int language, int row) const;
 
     // Stores a text; the same range rules as cell().
-    void setCell(int language, int row, const QString &text);
+    void setCell(int language, int row, std::string text);
 
 private:
     static int position(int language, int row);
 
-    std::array<QString, Languages * Rows> m_cells;
+    std::array<std::string, Languages * Rows> m_cells;
 };
 
 // Stores every text of every language (English rows 1-24, then Danish rows 1-24).

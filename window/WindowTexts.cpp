@@ -3,26 +3,21 @@
 #include "texts/ProductTexts.h"
 #include "texts/TextTable.h"
 
-#include <QStringList>
-
-QString instructionText(const TextTable &texts, int languageIndex, const QString &target)
+std::string instructionText(const TextTable &texts, int languageIndex, const std::string &target)
 {
-    return texts.cell(languageIndex, TextRow::InstructionFirst) + QStringLiteral("\n\n")
-        + texts.cell(languageIndex, TextRow::InstructionManual) + u'\n' + u'"' + target + QStringLiteral("\".\n\n")
+    return texts.cell(languageIndex, TextRow::InstructionFirst) + "\n\n"
+        + texts.cell(languageIndex, TextRow::InstructionManual) + "\n\"" + target + "\".\n\n"
         + texts.cell(languageIndex, TextRow::InstructionGo);
 }
 
-QString aboutText(const QString &programVersion)
+std::string copyrightLine()
 {
-    const QStringList lines {
-        QString::fromUtf16(ProductTexts::MakerLine),
-        QString::fromUtf16(ProductTexts::DepartmentLine),
-        QString(),
-        QString::fromUtf16(ProductTexts::PurposeLine),
-        QString(),
-        QString::fromUtf16(ProductTexts::VersionLinePrefix) + programVersion,
-        QChar(169) + QString::fromUtf16(ProductTexts::CopyrightNotice),
-        QString::fromUtf16(ProductTexts::AuthorLine),
-    };
-    return lines.join(u'\n');
+    return std::string("\xC2\xA9") + ProductTexts::CopyrightNotice; // U+00A9, the copyright sign
+}
+
+std::string aboutText(const std::string &programVersion)
+{
+    return std::string(ProductTexts::MakerLine) + '\n' + ProductTexts::DepartmentLine + "\n\n"
+        + ProductTexts::PurposeLine + "\n\n" + ProductTexts::VersionLinePrefix + programVersion + '\n'
+        + copyrightLine() + '\n' + ProductTexts::AuthorLine;
 }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include <QString>
+#include <string>
 
 class TextTable;
 
 // The instruction text under the list: what Go will run, so that the user can
 // run it by hand if the launch fails.
-QString instructionText(const TextTable &texts, int languageIndex, const QString &target);
+std::string instructionText(const TextTable &texts, int languageIndex, const std::string &target);
+
+// The notice line: the copyright sign, then the maker's notice.
+std::string copyrightLine();
 
 // The About box: eight lines that read the same in every language.
-QString aboutText(const QString &programVersion);
+std::string aboutText(const std::string &programVersion);

@@ -1,25 +1,29 @@
 #include "tests/support/Fakes.h"
 
-QString FakeSettingsStore::value(const QString &section, const QString &key) const
+#include <algorithm>
+
+std::string FakeSettingsStore::value(const std::string &section, const std::string &key) const
 {
-    return values.value(section + u'/' + key);
+    const auto found = values.find(section + '/' + key);
+    return found == values.end() ? std::string() : found->second;
 }
 
-void FakeSettingsStore::setValue(const QString &section, const QString &key, const QString &value)
+void FakeSettingsStore::setValue(const std::string &section, const std::string &key, const std::string &value)
 {
-    values.insert(section + u'/' + key, value);
-    writes.append({section, key, value});
+    values[section + '/' + key] = value;
+    writes.push_back({section, key, value});
 }
 
-MessageBoxes::Answer FakeMessageBoxes::show(Icon icon, Buttons buttons, const QString &title, const QString &text)
+MessageBoxes::Answer FakeMessageBoxes::show(Icon icon, Buttons buttons, const std::string &title,
+                                            const std::string &text)
 {
-    shown.append({icon, buttons, title, text});
+    shown.push_back({icon, buttons, title, text});
     return buttons == Buttons::Ok ? Answer::Ok : answerToQuestions;
 }
 
-Shell::Result FakeShell::run(const QString &target)
+Shell::Result FakeShell::run(const std::string &target)
 {
-    targets << target;
+    targets.push_back(target);
     return result;
 }
 
@@ -37,11 +41,45 @@ void FakeTicker::tick()
         onTick();
 }
 
-bool FakeLauncherStore::writeFile(const QString &path, const QByteArray &content, bool exec)
+bool FakeLauncherStore::writeLauncher(const Launcher &launcher)
 {
     if (failWrites)
         return false;
-    files.insert(path, content);
-    executable.insert(path, exec);
+    written.push_back(launcher);
     return true;
+}
+
+std::optional<std::string> FakeFileReader::read(const std::string &path, std::size_t maxBytes) const
+{
+    reads.push_back(path);
+    const auto found = files.find(path);
+    if (found == files.end())
+        return std::nullopt;
+    return found->second.substr(0, maxBytes);
+}
+
+FakeFolders::FakeFolders(std::set<std::string> paths)
+{
+    for (const std::string &path : paths) {
+        for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+            m_paths.insert(path.substr(0, slash));
+        m_paths.insert(path);
+    }
+}
+
+bool FakeFolders::exists(const std::string &path) const
+{
+    return path == "/" || m_paths.count(path) > 0;
+}
+
+std::vector<std::string> FakeFolders::entries(const std::string &folder) const
+{
+    const std::string prefix = folder == "/" ? folder : folder + '/';
+    std::vector<std::string> names;
+    for (const std::string &path : m_paths) {
+        if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0
+            && path.find('/', prefix.size()) == std::string::npos)
+            names.push_back(path.substr(prefix.size()));
+    }
+    return names;
 }

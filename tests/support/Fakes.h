@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/Ending.h"
+#include "platform/FileReader.h"
+#include "platform/FolderListing.h"
 #include "platform/LauncherStore.h"
 #include "platform/MessageBoxes.h"
 #include "platform/ProgramLocation.h"
@@ -8,10 +10,11 @@
 #include "platform/Shell.h"
 #include "platform/Ticker.h"
 
-#include <QList>
-#include <QMap>
-#include <QString>
-#include <QStringList>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
 
 // Recording stand-ins for the desktop services. Each test makes its own.
 
@@ -20,13 +23,13 @@ class FakeSettingsStore : public SettingsStore
 public:
     struct Write
     {
-        QString section, key, value;
+        std::string section, key, value;
     };
-    QString value(const QString &section, const QString &key) const override;
-    void setValue(const QString &section, const QString &key, const QString &value) override;
+    std::string value(const std::string &section, const std::string &key) const override;
+    void setValue(const std::string &section, const std::string &key, const std::string &value) override;
 
-    QMap<QString, QString> values; // "section/key" -> value
-    QList<Write> writes;
+    std::map<std::string, std::string> values; // "section/key" -> value
+    std::vector<Write> writes;
 };
 
 class FakeMessageBoxes : public MessageBoxes
@@ -36,31 +39,33 @@ public:
     {
         Icon icon;
         Buttons buttons;
-        QString title, text;
+        std::string title, text;
     };
-    Answer show(Icon icon, Buttons buttons, const QString &title, const QString &text) override;
+    Answer show(Icon icon, Buttons buttons, const std::string &title, const std::string &text) override;
 
-    QList<Shown> shown;
+    std::vector<Shown> shown;
     Answer answerToQuestions = Answer::No; // what Yes/No boxes answer
 };
 
 class FakeShell : public Shell
 {
 public:
-    Result run(const QString &target) override;
+    Result run(const std::string &target) override;
 
-    QStringList targets;
+    std::vector<std::string> targets;
     Result result = Result::Started;
 };
 
 class FakeProgramLocation : public ProgramLocation
 {
 public:
-    QString programDir() const override { return dir; }
-    QString programFileName() const override { return fileName; }
+    std::string programDir() const override { return dir; }
+    std::string programFileName() const override { return fileName; }
+    char separator() const override { return sep; }
 
-    QString dir = QStringLiteral("/media/cdrom");
-    QString fileName = QStringLiteral("startprogram");
+    std::string dir = "/media/cdrom";
+    std::string fileName = "startprogram";
+    char sep = '/';
 };
 
 class FakeEnding : public Ending
@@ -90,21 +95,32 @@ public:
 class FakeLauncherStore : public LauncherStore
 {
 public:
-    QString desktopFolder() const override { return desktop; }
-    QString iconFolder() const override { return icons; }
-    bool makeFolder(const QString &path) override
-    {
-        folders << path;
-        return !failWrites;
-    }
-    bool writeFile(const QString &path, const QByteArray &content, bool executable) override;
-    void markTrusted(const QString &path) override { trusted << path; }
+    std::string desktopFolder() const override { return desktop; }
+    bool writeLauncher(const Launcher &launcher) override;
 
-    QString desktop = QStringLiteral("/home/user/Desktop");
-    QString icons = QStringLiteral("/home/user/.local/share/icons/hicolor/32x32/apps");
-    QMap<QString, QByteArray> files;
-    QMap<QString, bool> executable;
-    QStringList trusted;
-    QStringList folders;
+    std::string desktop = "/home/user/Desktop";
+    std::vector<Launcher> written;
     bool failWrites = false;
+};
+
+// Files by path; a path not in the map cannot be read.
+class FakeFileReader : public FileReader
+{
+public:
+    std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const override;
+
+    std::map<std::string, std::string> files;
+    mutable std::vector<std::string> reads;
+};
+
+// A file system of absolute paths: every path listed exists, and so does each folder above one.
+class FakeFolders : public FolderListing
+{
+public:
+    explicit FakeFolders(std::set<std::string> paths);
+    bool exists(const std::string &path) const override;
+    std::vector<std::string> entries(const std::string &folder) const override;
+
+private:
+    std::set<std::string> m_paths;
 };
