@@ -1,7 +1,7 @@
 #include "tests/support/FormHarness.h"
-#include "window/FrmGraphics.h"
-#include "window/LineControl.h"
-#include "window/PictureButton.h"
+#include "window/qt/FrmGraphics.h"
+#include "window/qt/LineControl.h"
+#include "window/qt/PictureButton.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -120,7 +120,7 @@ void TestForm1Layout::looks()
     QCOMPARE(check->palette().color(QPalette::WindowText), navy);
     QCOMPARE(check->font().family(), QStringLiteral("Arial"));
     QCOMPARE(check->font().pointSizeF(), 8.25);
-    QCOMPARE(check->layoutDirection(), Qt::RightToLeft);
+    QCOMPARE(check->layoutDirection(), Qt::LeftToRight); // the text reads as written; the box is drawn at the right
 
     const auto labelLooks = [&](const char *name, qreal points, bool bold, const QColor &colour) {
         auto *l = h.find<QLabel>(name);
@@ -242,8 +242,8 @@ void TestForm1Layout::menuTree()
     // Nothing in the switched-off submenu can be chosen: its menu is disabled as a whole.
     QVERIFY(!h.find<QMenu>("mnuVarnholt")->isEnabled());
     h.find<QAction>("mnuOnlineStoej")->trigger();
-    QVERIFY(h.shell.targets.isEmpty());
-    QVERIFY(h.messages.shown.isEmpty());
+    QVERIFY(h.shell.targets.empty());
+    QVERIFY(h.messages.shown.empty());
     for (QAction *a : h.form->findChildren<QAction *>())
         QVERIFY2(a->shortcut().isEmpty() && !a->isCheckable(), qPrintable(a->objectName()));
 }

@@ -34,7 +34,10 @@ void TestStartupBinary::firstRunStoresSettings()
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     QProcess program;
     program.setProcessEnvironment(env);
-    program.start(medium.filePath(QStringLiteral("startprogram")), {});
+    // The program reads no command line, Qt's own options included: with them obeyed,
+    // a platform that does not exist would stop it before it stored anything.
+    program.start(medium.filePath(QStringLiteral("startprogram")),
+                  {QStringLiteral("-platform"), QStringLiteral("no-such-platform"), QStringLiteral("-reverse")});
     QVERIFY(program.waitForStarted(5000));
 
     const QString ini = home.filePath(QStringLiteral("config/Varnholt Danmark.ini"));

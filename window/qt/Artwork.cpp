@@ -1,4 +1,4 @@
-#include "window/Artwork.h"
+#include "window/qt/Artwork.h"
 
 #include <QBuffer>
 #include <QFile>

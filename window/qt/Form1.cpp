@@ -1,29 +1,21 @@
-#include "window/Form1.h"
+#include "window/qt/Form1.h"
 
-#include "app/ProgramState.h"
-#include "app/Settings.h"
-#include "launch/ResolveTarget.h"
-#include "launch/RunTarget.h"
-#include "platform/Ending.h"
-#include "platform/MessageBoxes.h"
-#include "platform/ProgramLocation.h"
-#include "platform/ProgramPath.h"
-#include "platform/Ticker.h"
-#include "shortcut/CreateDesktopShortcut.h"
 #include "texts/ProductTexts.h"
-#include "window/Artwork.h"
-#include "window/FrmGraphics.h"
-#include "window/LineControl.h"
-#include "window/PictureButton.h"
-#include "window/WindowTexts.h"
+#include "window/Form1Behaviour.h"
+#include "window/qt/Artwork.h"
+#include "window/qt/FrmGraphics.h"
+#include "window/qt/LineControl.h"
+#include "window/qt/PictureButton.h"
+#include "window/qt/RightBoxCheckBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 
@@ -73,6 +65,11 @@ QLabel *bar(QWidget *parent, const char *name, const QRect &box)
     return l;
 }
 
+QString fromUtf8(const std::string &text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 QAction *item(QMenu *menu, const char *name, const QString &caption)
 {
     QAction *action = menu->addAction(caption);
@@ -97,14 +94,12 @@ QMenu *submenu(QWidget *parent, const char *name, const QString &caption)
 
 } // namespace
 
-Form1::Form1(ProgramState &state, const Services &services, QWidget *parent)
+Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
-    , m_state(state)
-    , m_services(services)
     , m_hand(Artwork::handCursor())
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromUtf16(ProductTexts::WindowCaption));
+    setWindowTitle(QString::fromUtf8(ProductTexts::WindowCaption));
     setWindowIcon(QIcon(QString::fromLatin1(Artwork::WindowIcon)));
     // Close and minimise only: the window is never resized.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -113,12 +108,16 @@ Form1::Form1(ProgramState &state, const Services &services, QWidget *parent)
     buildControls();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    m_command1->setFocus();
 
-    // Key preview: the window sees every key before the control that has the focus.
+    // Key preview and hover: the window sees every key and mouse move before its controls.
     qApp->installEventFilter(this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    qApp->removeEventFilter(this);
+}
 
 void Form1::buildControls()
 {
@@ -142,7 +141,7 @@ void Form1::buildControls()
 
     m_label4 = label(m_client, "Label4", QRect(88, 84, 113, 17));
     m_label4->setFont(arial(11.25, true));
-    setTextColour(m_label4, linkNormal());
+    setTextColour(m_label4, Qt::white);
     m_label4->setCursor(m_hand);
 
     m_image2 = label(m_client, "Image2", QRect(0, 0, 73, 44));
@@ -178,11 +177,10 @@ void Form1::buildControls()
     m_command1->setToolTip(QStringLiteral("Go!"));
     m_command1->setCursor(m_hand);
 
-    m_check1 = new QCheckBox(QStringLiteral("Leave this program running"), m_client);
+    m_check1 = new RightBoxCheckBox(QStringLiteral("Leave this program running"), m_client);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setGeometry(352, 272, 177, 17);
     m_check1->setFont(arial(8.25));
-    m_check1->setLayoutDirection(Qt::RightToLeft); // the box at the right, beside Go
     m_check1->setAutoFillBackground(true);
     QPalette checkPalette = m_check1->palette();
     checkPalette.setColor(QPalette::Window, Qt::white);
@@ -200,23 +198,45 @@ void Form1::buildControls()
     for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         comboPalette.setColor(role, LightYellow);
     m_combo1->setPalette(comboPalette);
+    // The opened list shows the same colours as the closed face.
+    m_combo1->view()->setPalette(comboPalette);
+    m_combo1->view()->window()->setPalette(comboPalette);
 
     // Only the list, the check box and the two buttons take the focus.
     setTabOrder(m_command1, m_cmdAfslut);
     setTabOrder(m_cmdAfslut, m_check1);
     setTabOrder(m_check1, m_combo1);
 
-    // Hover: the background and the three labels switch the highlight off, Label4 on.
-    for (QWidget *w : {m_client, static_cast<QWidget *>(m_label1), static_cast<QWidget *>(m_label2),
-                       static_cast<QWidget *>(m_label3), static_cast<QWidget *>(m_label4)}) {
+    const std::pair<QWidget *, Control> controls[] = {
+        {m_combo1, Control::Combo1}, {m_check1, Control::Check1}, {m_command1, Control::Command1},
+        {m_cmdAfslut, Control::cmdAfslut}, {m_label6, Control::Label6}, {m_image1, Control::Image1},
+        {m_label8, Control::Label8}, {m_line1, Control::Line1}, {m_image2, Control::Image2},
+        {m_label4, Control::Label4}, {m_label3, Control::Label3}, {m_label2, Control::Label2},
+        {m_label1, Control::Label1},
+    };
+    for (const auto &[w, control] : controls) {
+        m_controls.insert(w, control);
+        // Every move over the client area is seen, whatever control it lands on.
         w->setMouseTracking(true);
-        w->installEventFilter(this);
     }
+    m_client->setMouseTracking(true);
 
-    connect(m_combo1, &QComboBox::currentIndexChanged, this, [this] { combo1Click(); });
-    connect(m_command1, &QAbstractButton::clicked, this, [this] { command1Click(); });
-    connect(m_cmdAfslut, &QAbstractButton::clicked, this, [this] { endProgram(); });
-    connect(m_check1, &QCheckBox::toggled, this, [this] { check1Click(); });
+    connect(m_combo1, &QComboBox::currentIndexChanged, this, [this](int p) {
+        if (m_behaviour && p >= 0)
+            m_behaviour->selectionChanged(p);
+    });
+    connect(m_command1, &QAbstractButton::clicked, this, [this] {
+        if (m_behaviour)
+            m_behaviour->goPressed();
+    });
+    connect(m_cmdAfslut, &QAbstractButton::clicked, this, [this] {
+        if (m_behaviour)
+            m_behaviour->exitPressed();
+    });
+    connect(m_check1, &QCheckBox::clicked, this, [this](bool checked) {
+        if (m_behaviour)
+            m_behaviour->checkClicked(checked);
+    });
 }
 
 void Form1::buildMenus()
@@ -224,47 +244,49 @@ void Form1::buildMenus()
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("menuBar"));
 
-    m_mnuFiler = submenu(bar, "mnuFiler", QStringLiteral("&Files"));
-    bar->addMenu(m_mnuFiler);
-    QAction *mnuStart = item(m_mnuFiler, "mnuStart", QStringLiteral("&Go!"));
-    separator(m_mnuFiler, "mnuSS");
-    QAction *mnuAfslut = item(m_mnuFiler, "mnuAfslut", QStringLiteral("&Exit"));
+    QMenu *mnuFiler = submenu(bar, "mnuFiler", QStringLiteral("&Files"));
+    bar->addMenu(mnuFiler);
+    m_menus[Menu::mnuFiler] = mnuFiler->menuAction();
+    m_menus[Menu::mnuStart] = item(mnuFiler, "mnuStart", QStringLiteral("&Go!"));
+    separator(mnuFiler, "mnuSS");
+    m_menus[Menu::mnuAfslut] = item(mnuFiler, "mnuAfslut", QStringLiteral("&Exit"));
 
-    m_mnuFeatures = submenu(bar, "mnuFeatures", QStringLiteral("F&eatures"));
-    bar->addMenu(m_mnuFeatures);
-    m_mnuMakeShortcut = item(m_mnuFeatures, "mnuMakeShortcut", QStringLiteral("Create shortcut on desktop"));
+    QMenu *mnuFeatures = submenu(bar, "mnuFeatures", QStringLiteral("F&eatures"));
+    bar->addMenu(mnuFeatures);
+    m_menus[Menu::mnuFeatures] = mnuFeatures->menuAction();
+    m_menus[Menu::mnuMakeShortcut] = item(mnuFeatures, "mnuMakeShortcut", QStringLiteral("Create shortcut on desktop"));
 
-    m_mnuInformation = submenu(bar, "mnuInformation", QStringLiteral("&Information"));
-    bar->addMenu(m_mnuInformation);
-    m_mnuOm = item(m_mnuInformation, "mnuOm", QStringLiteral("&About this start-program"));
-    m_mnuAboutUse = item(m_mnuInformation, "mnuAboutUse", QStringLiteral("About &using the start-program"));
-    separator(m_mnuInformation, "mnuS");
+    QMenu *mnuInformation = submenu(bar, "mnuInformation", QStringLiteral("&Information"));
+    bar->addMenu(mnuInformation);
+    m_menus[Menu::mnuInformation] = mnuInformation->menuAction();
+    m_menus[Menu::mnuOm] = item(mnuInformation, "mnuOm", QStringLiteral("&About this start-program"));
+    m_menus[Menu::mnuAboutUse] = item(mnuInformation, "mnuAboutUse", QStringLiteral("About &using the start-program"));
+    separator(mnuInformation, "mnuS");
 
     // The online submenu is switched off: shown greyed, nothing in it can be chosen.
-    QMenu *mnuVarnholt = submenu(m_mnuInformation, "mnuVarnholt", QStringLiteral("&Varnholt Online"));
-    m_mnuInformation->addMenu(mnuVarnholt);
-    item(mnuVarnholt, "mnuInfoVarnholt", QString::fromUtf16(ProductTexts::NationalHostCaption));
-    item(mnuVarnholt, "mnuVarnholtCom", QString::fromUtf16(ProductTexts::InternationalHostCaption));
+    QMenu *mnuVarnholt = submenu(mnuInformation, "mnuVarnholt", QStringLiteral("&Varnholt Online"));
+    mnuInformation->addMenu(mnuVarnholt);
+    item(mnuVarnholt, "mnuInfoVarnholt", QString::fromUtf8(ProductTexts::NationalHostCaption));
+    item(mnuVarnholt, "mnuVarnholtCom", QString::fromUtf8(ProductTexts::InternationalHostCaption));
     separator(mnuVarnholt, "s")->setEnabled(false);
-    item(mnuVarnholt, "mnuOnlineStoej", QString::fromUtf16(ProductTexts::DepartmentMenuCaption))->setEnabled(false);
+    item(mnuVarnholt, "mnuOnlineStoej", QString::fromUtf8(ProductTexts::DepartmentMenuCaption))->setEnabled(false);
     mnuVarnholt->menuAction()->setEnabled(false);
     mnuVarnholt->setEnabled(false);
 
-    QMenu *mnuKontakt = submenu(m_mnuInformation, "mnuKontakt", QStringLiteral("E-mail"));
-    m_mnuInformation->addMenu(mnuKontakt);
-    QAction *mailVarnholt = item(mnuKontakt, "mnuMailVarnholt", QString::fromUtf16(ProductTexts::GeneralMailCaption));
+    QMenu *mnuKontakt = submenu(mnuInformation, "mnuKontakt", QStringLiteral("E-mail"));
+    mnuInformation->addMenu(mnuKontakt);
+    m_menus[Menu::mnuMailVarnholt] = item(mnuKontakt, "mnuMailVarnholt", QString::fromUtf8(ProductTexts::GeneralMailCaption));
     separator(mnuKontakt, "sssss");
-    QAction *mailA = item(mnuKontakt, "mnuMailContactA", QString::fromUtf16(ProductTexts::ContactACaption));
-    QAction *mailB = item(mnuKontakt, "mnuMailContactB", QString::fromUtf16(ProductTexts::ContactBCaption));
+    m_menus[Menu::mnuMailContactA] = item(mnuKontakt, "mnuMailContactA", QString::fromUtf8(ProductTexts::ContactACaption));
+    m_menus[Menu::mnuMailContactB] = item(mnuKontakt, "mnuMailContactB", QString::fromUtf8(ProductTexts::ContactBCaption));
 
-    connect(mnuStart, &QAction::triggered, this, [this] { command1Click(); });
-    connect(mnuAfslut, &QAction::triggered, this, [this] { endProgram(); });
-    connect(m_mnuMakeShortcut, &QAction::triggered, this, [this] { makeShortcut(); });
-    connect(m_mnuOm, &QAction::triggered, this, [this] { showAbout(); });
-    connect(m_mnuAboutUse, &QAction::triggered, this, [this] { openUsagePage(); });
-    connect(mailVarnholt, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::GeneralMail)); });
-    connect(mailA, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::ContactAMail)); });
-    connect(mailB, &QAction::triggered, this, [this] { mailTo(QString::fromUtf16(ProductTexts::ContactBMail)); });
+    for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it) {
+        const Menu menu = it.key();
+        connect(it.value(), &QAction::triggered, this, [this, menu] {
+            if (m_behaviour)
+                m_behaviour->menuChosen(menu);
+        });
+    }
 }
 
 FrmGraphics *Form1::graphics()
@@ -274,185 +296,139 @@ FrmGraphics *Form1::graphics()
     return m_graphics;
 }
 
-void Form1::load()
+QWidget *Form1::widget(Control control) const
 {
-    m_label6->setText(m_state.text(TextRow::ChoosePrompt));
-    m_label4->setText(m_state.text(TextRow::Introduction));
-    m_label8->setText(QChar(169) + QString::fromUtf16(ProductTexts::CopyrightNotice));
-    m_label4->setToolTip(m_state.text(TextRow::IntroductionTooltip));
-    m_mnuFiler->setTitle(m_state.text(TextRow::MenuFiles));
-    m_mnuFeatures->setTitle(m_state.text(TextRow::MenuFeatures));
-    m_mnuInformation->setTitle(m_state.text(TextRow::MenuInformation));
-    m_mnuOm->setText(m_state.text(TextRow::MenuAbout));
-    m_mnuAboutUse->setText(m_state.text(TextRow::MenuAboutUse));
-    m_mnuMakeShortcut->setText(m_state.text(TextRow::MenuMakeShortcut));
-    m_check1->setText(m_state.text(TextRow::LeaveRunning));
+    for (auto it = m_controls.cbegin(); it != m_controls.cend(); ++it)
+        if (it.value() == control)
+            return const_cast<QWidget *>(it.key());
+    return m_client;
+}
+
+Control Form1::controlAt(const QPoint &clientPoint) const
+{
+    // The top-most control there; a part of a control (a list's inner widget) counts as the control.
+    for (QWidget *w = m_client->childAt(clientPoint); w && w != m_client; w = w->parentWidget()) {
+        const auto found = m_controls.constFind(w);
+        if (found != m_controls.cend())
+            return found.value();
+    }
+    return Control::Form1;
+}
+
+void Form1::setCaption(Control control, const std::string &text)
+{
+    if (control == Control::Check1)
+        m_check1->setText(fromUtf8(text));
+    else if (auto *label = qobject_cast<QLabel *>(widget(control)))
+        label->setText(fromUtf8(text));
+}
+
+void Form1::setToolTip(Control control, const std::string &text)
+{
+    widget(control)->setToolTip(fromUtf8(text));
+}
+
+void Form1::setMenuCaption(Menu menu, const std::string &text)
+{
+    if (QAction *action = m_menus.value(menu))
+        action->setText(fromUtf8(text));
+}
+
+void Form1::showBanner()
+{
     m_image1->setPixmap(graphics()->image13()->pixmap());
+}
 
-    // One line per entry, never beyond position 1000.
-    QStringList descriptions;
-    const int count = m_state.entryList.usableCount();
-    descriptions.reserve(count);
-    for (int i = 1; i <= count; ++i)
-        descriptions << m_state.entryList.description(i);
-    {
-        const QSignalBlocker blocker(m_combo1);
-        m_combo1->clear();
-        m_combo1->addItems(descriptions);
-        m_combo1->setCurrentIndex(count > 0 ? 0 : -1);
+void Form1::fillList(const std::vector<std::string> &lines)
+{
+    QStringList items;
+    items.reserve(qsizetype(lines.size()));
+    for (const std::string &line : lines)
+        items << fromUtf8(line);
+    const QSignalBlocker blocker(m_combo1);
+    m_combo1->clear();
+    m_combo1->addItems(items);
+}
+
+void Form1::selectLine(int p)
+{
+    const QSignalBlocker blocker(m_combo1);
+    m_combo1->setCurrentIndex(p);
+}
+
+void Form1::setChecked(bool checked)
+{
+    const QSignalBlocker blocker(m_check1);
+    m_check1->setChecked(checked);
+}
+
+void Form1::setLinkColour(Colour colour)
+{
+    setTextColour(m_label4, QColor(colour.red, colour.green, colour.blue));
+}
+
+bool Form1::keyPreview(QObject *watched, QKeyEvent *key)
+{
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || !m_behaviour)
+        return false;
+    // Who has the keyboard: an open menu, the menu bar in keyboard mode, the opened
+    // list, or a control of this window. Keys of other windows (a message box) are theirs.
+    QWidget *popup = QApplication::activePopupWidget();
+    KeyTarget target = KeyTarget::Control;
+    if (qobject_cast<QMenu *>(popup) || qobject_cast<QMenu *>(w) || qobject_cast<QMenuBar *>(w))
+        target = KeyTarget::Menu;
+    else if (popup && popup == m_combo1->view()->window())
+        target = KeyTarget::OpenList;
+    else if (w->window() != this)
+        return false;
+    return m_behaviour->keyPressed(key->key() == Qt::Key_Escape ? Key::Escape : Key::Other, target);
+}
+
+bool Form1::label4Mouse(QEvent *event)
+{
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() != Qt::LeftButton)
+        return false;
+    if (event->type() == QEvent::MouseButtonPress) {
+        m_label4Pressed = true;
+    } else if (event->type() == QEvent::MouseButtonDblClick) {
+        m_label4Pressed = false; // the second press of a double click is not another click
+    } else if (event->type() == QEvent::MouseButtonRelease) {
+        const bool click = m_label4Pressed && m_label4->rect().contains(mouse->position().toPoint());
+        m_label4Pressed = false;
+        if (click && m_behaviour)
+            m_behaviour->clicked(Control::Label4);
     }
-    if (count > 0) {
-        combo1Click();
-    } else {
-        // No entries: Go offers the stored start page beside the program.
-        m_state.startTarget = ProgramPath::join(m_services.location.programDir(), m_state.startTarget);
-        showInstruction();
-    }
-
-    m_check1->setChecked(!m_state.closeAfterLaunch); // a change runs the click handler
-    m_command1->setFocus();
-}
-
-bool Form1::ended() const
-{
-    return m_services.ending.hasEnded();
-}
-
-void Form1::showInstruction()
-{
-    m_label2->setText(instructionText(m_state.textTable, m_state.languageIndex, m_state.startTarget));
-}
-
-bool Form1::settleStartTarget()
-{
-    const int p = m_combo1->currentIndex();
-    if (p < 0 || p >= m_state.entryList.usableCount())
-        return false; // no entry chosen: the target stays as it is
-    m_state.startTarget = ResolveTarget(m_services.location.programDir(), m_state.entryList.file(p + 1));
     return true;
-}
-
-void Form1::combo1Click()
-{
-    if (!ended() && settleStartTarget())
-        showInstruction();
-}
-
-void Form1::command1Click()
-{
-    if (ended())
-        return;
-    settleStartTarget();
-    runTarget(m_state.startTarget);
-    // A second Go neither restarts nor extends a countdown that runs.
-    if (m_state.closeAfterLaunch && !m_services.countdown.isActive())
-        m_services.countdown.start(1000, [this] { timer3Tick(); });
-}
-
-void Form1::check1Click()
-{
-    if (ended())
-        return;
-    m_state.closeAfterLaunch = !m_check1->isChecked();
-    StoreCloseAfterLaunch(m_services.settings, m_state.closeAfterLaunch);
-}
-
-void Form1::timer3Tick()
-{
-    if (ended())
-        return;
-    ++m_state.tickCount;
-    if (m_state.tickCount >= 10)
-        endProgram();
-}
-
-void Form1::endProgram()
-{
-    m_services.ending.endProgram();
-}
-
-void Form1::hoverOn()
-{
-    if (m_label4->palette().color(QPalette::WindowText) != linkHighlight())
-        setTextColour(m_label4, linkHighlight());
-}
-
-void Form1::hoverOff()
-{
-    if (m_label4->palette().color(QPalette::WindowText) == linkHighlight())
-        setTextColour(m_label4, linkNormal());
-}
-
-void Form1::runTarget(const QString &target)
-{
-    RunTarget({m_services.shell, m_services.messages, m_state.textTable, m_state.languageIndex}, target);
-}
-
-void Form1::showAbout()
-{
-    if (ended())
-        return;
-    m_services.messages.show(MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok,
-                             QString::fromUtf16(ProductTexts::AboutTitle), aboutText(m_state.programVersion));
-}
-
-void Form1::openUsagePage()
-{
-    if (ended())
-        return;
-    runTarget(ProgramPath::join(m_services.location.programDir(), QString::fromUtf16(ProductTexts::UsagePage)));
-}
-
-void Form1::mailTo(const QString &address)
-{
-    if (ended())
-        return;
-    runTarget(QStringLiteral("mailto:") + address);
-}
-
-void Form1::makeShortcut()
-{
-    if (ended())
-        return;
-    CreateDesktopShortcut({m_services.messages, m_services.launchers, m_services.location, m_state.textTable,
-                           m_state.languageIndex, Artwork::windowIconPng()});
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress) {
-        auto *key = static_cast<QKeyEvent *>(event);
-        auto *widget = qobject_cast<QWidget *>(watched);
-        // Only keys meant for this window: a message box or the open drop-down keeps its Esc.
-        if (key->key() == Qt::Key_Escape && widget && widget->window() == this) {
-            endProgram();
-            return true;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return keyPreview(watched, static_cast<QKeyEvent *>(event));
+    case QEvent::MouseMove:
+        if (m_behaviour && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == this) {
+            // By where the mouse is, not by which widget the move reached: a move that a
+            // control passes on to its parent still happened over that control.
+            const QPoint at = m_client->mapFromGlobal(static_cast<QMouseEvent *>(event)->globalPosition().toPoint());
+            if (m_client->rect().contains(at))
+                m_behaviour->mouseMovedOver(controlAt(at));
         }
         return false;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonRelease:
+        return watched == m_label4 && label4Mouse(event);
+    default:
+        return QMainWindow::eventFilter(watched, event);
     }
-    if (watched == m_label4) {
-        if (event->type() == QEvent::MouseMove) {
-            hoverOn();
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && m_label4->rect().contains(mouse->position().toPoint()))
-                openUsagePage();
-            return true;
-        }
-        return false;
-    }
-    if (event->type() == QEvent::MouseMove
-        && (watched == m_client || watched == m_label1 || watched == m_label2 || watched == m_label3)) {
-        hoverOff();
-        return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    endProgram(); // the ending closes this window too; it acts only once
+    if (m_behaviour)
+        m_behaviour->closeRequested(); // the ending closes this window too; it acts only once
     event->accept();
 }

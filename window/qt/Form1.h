@@ -1,22 +1,24 @@
 #pragma once
 
-#include "app/Services.h"
+#include "window/Form1View.h"
 
 #include <QCursor>
+#include <QHash>
 #include <QMainWindow>
 
+class Form1Behaviour;
 class FrmGraphics;
 class LineControl;
 class PictureButton;
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
-struct ProgramState;
+class RightBoxCheckBox;
 
-// The main window: the whole user interface.
-class Form1 : public QMainWindow
+// The main window as Qt widgets: it lays out the controls, shows what the
+// behaviour tells it and forwards every event to the behaviour.
+class Form1 : public QMainWindow, public Form1View
 {
     Q_OBJECT
 
@@ -24,19 +26,26 @@ public:
     static constexpr int ClientWidth = 592;
     static constexpr int ClientHeight = 304;
 
-    Form1(ProgramState &state, const Services &services, QWidget *parent = nullptr);
+    explicit Form1(QWidget *parent = nullptr);
     ~Form1() override;
 
-    // Fills the window from the text table, the entry list and the settings; runs
-    // once, before the window is first shown.
-    void load();
+    // Where events go from now on; none is forwarded before.
+    void setBehaviour(Form1Behaviour *behaviour) { m_behaviour = behaviour; }
 
     // The hidden artwork window, made on first use.
     FrmGraphics *graphics();
 
-    // The colours of the link label.
-    static QColor linkHighlight() { return QColor(255, 192, 128); }
-    static QColor linkNormal() { return QColor(255, 255, 255); }
+    // The control of the client area at a point of it (Control::Form1: the background).
+    Control controlAt(const QPoint &clientPoint) const;
+
+    void setCaption(Control control, const std::string &text) override;
+    void setToolTip(Control control, const std::string &text) override;
+    void setMenuCaption(Menu menu, const std::string &text) override;
+    void showBanner() override;
+    void fillList(const std::vector<std::string> &lines) override;
+    void selectLine(int p) override;
+    void setChecked(bool checked) override;
+    void setLinkColour(Colour colour) override;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -45,33 +54,18 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    QWidget *widget(Control control) const;
+    bool keyPreview(QObject *watched, QKeyEvent *key);
+    bool label4Mouse(QEvent *event);
 
-    // Handlers.
-    void combo1Click();
-    void command1Click();
-    void check1Click();
-    void timer3Tick();
-    void endProgram();
-    void hoverOn();
-    void hoverOff();
-    void showAbout();
-    void openUsagePage();
-    void mailTo(const QString &address);
-    void makeShortcut();
-
-    bool ended() const;
-    // StartTarget := the chosen entry's target; false when no entry is chosen.
-    bool settleStartTarget();
-    void runTarget(const QString &target);
-    void showInstruction();
-
-    ProgramState &m_state;
-    Services m_services;
+    Form1Behaviour *m_behaviour = nullptr;
     FrmGraphics *m_graphics = nullptr;
     QCursor m_hand;
+    bool m_label4Pressed = false; // a press began a click on Label4
 
+    QWidget *m_client = nullptr;
     QComboBox *m_combo1 = nullptr;
-    QCheckBox *m_check1 = nullptr;
+    RightBoxCheckBox *m_check1 = nullptr;
     PictureButton *m_command1 = nullptr;
     PictureButton *m_cmdAfslut = nullptr;
     QLabel *m_label6 = nullptr;
@@ -83,12 +77,6 @@ private:
     QLabel *m_label3 = nullptr;
     QLabel *m_label2 = nullptr;
     QLabel *m_label1 = nullptr;
-    QWidget *m_client = nullptr;
-
-    QMenu *m_mnuFiler = nullptr;
-    QMenu *m_mnuFeatures = nullptr;
-    QMenu *m_mnuInformation = nullptr;
-    QAction *m_mnuOm = nullptr;
-    QAction *m_mnuAboutUse = nullptr;
-    QAction *m_mnuMakeShortcut = nullptr;
+    QHash<const QWidget *, Control> m_controls; // each control of the client area
+    QHash<Menu, QAction *> m_menus; // each menu's action and each item
 };

@@ -1,6 +1,6 @@
-#include "window/FrmGraphics.h"
+#include "window/qt/FrmGraphics.h"
 
-#include "window/Artwork.h"
+#include "window/qt/Artwork.h"
 
 #include <QLabel>
 

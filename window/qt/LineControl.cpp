@@ -1,4 +1,4 @@
-#include "window/LineControl.h"
+#include "window/qt/LineControl.h"
 
 #include <QPainter>
 

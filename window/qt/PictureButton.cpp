@@ -1,4 +1,4 @@
-#include "window/PictureButton.h"
+#include "window/qt/PictureButton.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,17 +1,19 @@
-#include "app/startup/Startup.h"
+#include "window/qt/StartProgram.h"
 
 #include "app/ProgramState.h"
 #include "app/Services.h"
-#include "app/Settings.h"
-#include "entries/LoadEntryList.h"
-#include "platform/DesktopShell.h"
-#include "platform/FileLauncherStore.h"
-#include "platform/IniSettingsStore.h"
-#include "platform/QtEnding.h"
-#include "platform/QtMessageBoxes.h"
-#include "platform/QtProgramLocation.h"
-#include "platform/QtTicker.h"
-#include "window/Form1.h"
+#include "app/StartUp.h"
+#include "platform/qt/DesktopShell.h"
+#include "platform/qt/FileLauncherStore.h"
+#include "platform/qt/IniSettingsStore.h"
+#include "platform/qt/QtEnding.h"
+#include "platform/qt/QtFileReader.h"
+#include "platform/qt/QtMessageBoxes.h"
+#include "platform/qt/QtProgramLocation.h"
+#include "platform/qt/QtTicker.h"
+#include "window/Form1Behaviour.h"
+#include "window/qt/Artwork.h"
+#include "window/qt/Form1.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -21,8 +23,11 @@ int runStartProgram(int argc, char *argv[])
     // The menu bar belongs to the window; asking the session bus for a global
     // menu bar would start a bus daemon on desktops without one, before the first paint.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
-    QApplication application(argc, argv);
-    // Command-line arguments and the environment carry nothing for the program itself.
+    // The program reads no command line: Qt gets only the program's name, so that its
+    // own options (-reverse, -style, -platform...) change nothing.
+    int qtArgc = argc > 0 ? 1 : 0;
+    char *qtArgv[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+    QApplication application(qtArgc, qtArgv);
 
     IniSettingsStore settings;
     QtMessageBoxes messages;
@@ -30,17 +35,17 @@ int runStartProgram(int argc, char *argv[])
     QtProgramLocation location;
     QtEnding ending;
     QtTicker countdown(QStringLiteral("Timer3"));
-    FileLauncherStore launchers;
-    const Services services {settings, messages, shell, location, ending, countdown, launchers};
+    FileLauncherStore launchers(Artwork::windowIconPng());
+    QtFileReader files;
+    const Services services {settings, messages, shell, location, ending, countdown, launchers, files};
 
     ProgramState state;
-    LoadSettings(state, settings);
-    state.languageIndex = TextTable::English;
-    FillTextTable(state.textTable);
-    state.entryList = LoadEntryList(location.programDir(), state.textTable, state.languageIndex, messages);
+    StartUp(state, services);
 
-    Form1 form(state, services);
-    form.load();
+    Form1 form;
+    Form1Behaviour behaviour(state, services, form);
+    form.setBehaviour(&behaviour);
+    behaviour.load();
     if (const QScreen *screen = form.screen()) {
         QRect frame(QPoint(0, 0), form.sizeHint());
         frame.moveCenter(screen->availableGeometry().center());

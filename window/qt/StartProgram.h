@@ -1,5 +1,5 @@
 #pragma once
 
-// The program's entry: reads the settings, fills the texts, reads the
-// information file, shows the main window and runs until the program ends.
+// The Linux program: builds the real services, runs the start-up, shows the main
+// window and runs until the program ends.
 int runStartProgram(int argc, char *argv[]);

@@ -1,4 +1,4 @@
-#include "app/startup/Startup.h"
+#include "window/qt/StartProgram.h"
 
 int main(int argc, char *argv[])
 {
