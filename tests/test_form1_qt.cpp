@@ -182,7 +182,11 @@ void TestForm1Qt::label4ClickOncePerClick()
     FormHarness h(Entries);
     h.make();
     auto *link = h.find<QLabel>("Label4");
+    // A double click as the display reports it: a click, then a second press that is
+    // also reported as a double click, then its release.
+    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseDClick(link, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(h.shell.targets.size(), 1u);
     QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(5, 5));
     QCOMPARE(h.shell.targets.size(), 2u);
@@ -198,14 +202,17 @@ void TestForm1Qt::checkBoxCaptionReadsAsWritten()
     h.make();
     auto *check = h.find<QCheckBox>("Check1");
     check->setText(QStringLiteral("WWW!"));
-    const QList<QPair<int, int>> runs = inkRuns(check->grab().toImage());
-    // Text at the left, the box at the right end: the "!" is the narrow run just before the box.
-    QVERIFY2(runs.size() >= 3, qPrintable(QString::number(runs.size())));
+    const QImage image = check->grab().toImage();
+    const QList<QPair<int, int>> runs = inkRuns(image);
+    // "WWW" then "!", right-justified against the box at the right end.
+    QVERIFY2(runs.size() >= 2, qPrintable(QString::number(runs.size())));
     const auto width = [](const QPair<int, int> &r) { return r.second - r.first + 1; };
-    const QPair<int, int> box = runs.last();
-    const QPair<int, int> bang = runs.at(runs.size() - 2);
-    QVERIFY2(box.second >= check->width() - 6, "the box is not at the right end");
-    QVERIFY2(width(bang) < width(runs.first()), "the caption is reversed: \"!\" stands before the text");
+    QVERIFY2(width(runs.last()) < width(runs.first()), "the caption is reversed: \"!\" stands before the text");
+    QVERIFY2(runs.last().second > check->width() - 30, "the caption is not beside the box");
+    bool boxAtRight = false;
+    for (int y = 0; y < image.height(); ++y)
+        boxAtRight = boxAtRight || qGray(image.pixel(check->width() - 5, y)) < 250;
+    QVERIFY2(boxAtRight, "no box at the right end");
 }
 
 QTEST_MAIN(TestForm1Qt)
