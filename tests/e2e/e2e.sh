@@ -163,6 +163,27 @@ missing-target)
   wait_window "Command aborted" >/dev/null || fail "no Command aborted box"
   [ ! -s "$record" ] || fail "a missing file was handed to the desktop"
   ;;
+about)
+  entries
+  store_settings False
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" alt+i
+  sleep 0.5
+  xdotool key Return
+  a="$(wait_window 'About...')" || fail "no About box"
+  press "$a" Return
+  wait_exit 1 && fail "the program ended with the About box"
+  # The menus keep their Esc: closing an open menu with Esc twice leaves the program running.
+  press "$w" alt+i
+  sleep 0.3
+  xdotool key Escape
+  sleep 0.3
+  xdotool key Escape
+  ! wait_exit 2 || fail "Esc in the menus ended the program"
+  press "$w" Escape
+  wait_exit 5 || fail "Esc on the window did not end the program"
+  ;;
 shortcut)
   entries
   store_settings False
