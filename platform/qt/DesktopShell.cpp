@@ -1,19 +1,14 @@
-#include "platform/DesktopShell.h"
+#include "platform/qt/DesktopShell.h"
 
-#include "platform/MediaPath.h"
+#include "entries/MediaPath.h"
+#include "launch/ResolveTarget.h"
+#include "platform/qt/QtFileReader.h"
+#include "platform/qt/QtFolderListing.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QUrl>
-
-bool DesktopShell::hasScheme(const QString &target)
-{
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:"));
-    return scheme.match(target).hasMatch();
-}
 
 QStringList DesktopShell::interpreterLine(const QByteArray &firstBytes)
 {
@@ -37,21 +32,24 @@ QStringList DesktopShell::interpreterLine(const QByteArray &firstBytes)
     return result;
 }
 
-Shell::Result DesktopShell::run(const QString &target)
+Shell::Result DesktopShell::run(const std::string &target)
 {
     if (hasScheme(target))
-        return QDesktopServices::openUrl(QUrl(target, QUrl::TolerantMode)) ? Result::Started : Result::Failed;
+        return QDesktopServices::openUrl(QUrl(QString::fromStdString(target), QUrl::TolerantMode)) ? Result::Started
+                                                                                                   : Result::Failed;
+    if (target.empty())
+        return Result::FileNotFound;
 
-    const QString path = MediaPath::locate(target);
+    const std::string absolute = QFileInfo(QString::fromStdString(target)).absoluteFilePath().toStdString();
+    const QString path = QString::fromStdString(MediaPath::locate(absolute, QtFolderListing()));
     if (path.isEmpty())
         return Result::FileNotFound;
 
     const QFileInfo info(path);
     if (!info.isDir()) {
-        QFile file(path);
-        QByteArray head;
-        if (file.open(QIODevice::ReadOnly))
-            head = file.read(256);
+        // Only a plain file is peeked at: opening a pipe would wait for a writer.
+        const std::optional<std::string> start = QtFileReader::readPlainFile(path, 256);
+        const QByteArray head = start ? QByteArray::fromStdString(*start) : QByteArray();
         const QString folder = info.absolutePath();
 
         // A script runs through the interpreter its first line names, so that it

@@ -9,10 +9,9 @@
 class DesktopShell : public Shell
 {
 public:
-    Result run(const QString &target) override;
-
-    // True for a target that starts with a URL scheme of two or more letters ("http:", "mailto:").
-    static bool hasScheme(const QString &target);
+    // Opens an address, a folder, a document, a program or a "#!" script; a path is
+    // found by the media rules (letter case, ";1" marks) when it does not exist as written.
+    Result run(const std::string &target) override;
 
     // For a "#!" script: the interpreter and its optional argument from the first line.
     static QStringList interpreterLine(const QByteArray &firstBytes);

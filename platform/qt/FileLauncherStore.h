@@ -2,13 +2,25 @@
 
 #include "platform/LauncherStore.h"
 
-// Launchers in the XDG desktop folder, icons in the user's hicolor icon theme.
+#include <QByteArray>
+#include <QString>
+
+// Launchers as freedesktop desktop entries in the XDG desktop folder, with the
+// program's icon in the user's hicolor icon theme.
 class FileLauncherStore : public LauncherStore
 {
 public:
-    QString desktopFolder() const override;
-    QString iconFolder() const override;
-    bool makeFolder(const QString &path) override;
-    bool writeFile(const QString &path, const QByteArray &content, bool executable) override;
-    void markTrusted(const QString &path) override;
+    // iconPng: the program's icon as PNG, written beside the user's other icons.
+    explicit FileLauncherStore(QByteArray iconPng);
+
+    // XDG_DESKTOP_DIR from user-dirs.dirs, or ~/Desktop.
+    std::string desktopFolder() const override;
+    // Writes "<desktop>/<name>.desktop" whole, mode 0755, and has it marked trusted.
+    bool writeLauncher(const Launcher &launcher) override;
+
+    // $XDG_DATA_HOME/icons/hicolor/32x32/apps/zezuzav-quillmere.png.
+    static QString iconPath();
+
+private:
+    QByteArray m_iconPng;
 };

@@ -1,4 +1,4 @@
-#include "platform/QtEnding.h"
+#include "platform/qt/QtEnding.h"
 
 #include <QApplication>
 #include <QWidget>

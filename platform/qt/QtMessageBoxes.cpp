@@ -1,14 +1,16 @@
-#include "platform/QtMessageBoxes.h"
+#include "platform/qt/QtMessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-MessageBoxes::Answer QtMessageBoxes::show(Icon icon, Buttons buttons, const QString &title, const QString &text)
+MessageBoxes::Answer QtMessageBoxes::show(Icon icon, Buttons buttons, const std::string &title, const std::string &text)
 {
     const QMessageBox::Icon qtIcon = icon == Icon::Stop ? QMessageBox::Critical
         : icon == Icon::Information                     ? QMessageBox::Information
                                                         : QMessageBox::Question;
-    QMessageBox box(qtIcon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(qtIcon, QString::fromStdString(title), QString::fromStdString(text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
+    // Targets and file names are shown as they are, never read as markup.
     box.setTextFormat(Qt::PlainText);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

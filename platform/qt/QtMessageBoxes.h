@@ -2,8 +2,10 @@
 
 #include "platform/MessageBoxes.h"
 
+// QMessageBox, owned by the active window, with plain text.
 class QtMessageBoxes : public MessageBoxes
 {
 public:
-    Answer show(Icon icon, Buttons buttons, const QString &title, const QString &text) override;
+    // Shows the box modally; Esc on a Yes/No box answers No.
+    Answer show(Icon icon, Buttons buttons, const std::string &title, const std::string &text) override;
 };

@@ -1,15 +1,14 @@
-#include "platform/QtProgramLocation.h"
+#include "platform/qt/QtProgramLocation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 
-QString QtProgramLocation::programDir() const
+std::string QtProgramLocation::programDir() const
 {
-    // applicationDirPath() has no trailing "/" except at the root.
-    return QCoreApplication::applicationDirPath();
+    return QCoreApplication::applicationDirPath().toStdString();
 }
 
-QString QtProgramLocation::programFileName() const
+std::string QtProgramLocation::programFileName() const
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    return QFileInfo(QCoreApplication::applicationFilePath()).fileName().toStdString();
 }

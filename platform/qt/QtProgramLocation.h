@@ -6,6 +6,10 @@
 class QtProgramLocation : public ProgramLocation
 {
 public:
-    QString programDir() const override;
-    QString programFileName() const override;
+    // applicationDirPath(): no trailing "/" except at the root.
+    std::string programDir() const override;
+    // The executable's actual file name.
+    std::string programFileName() const override;
+    // Always '/' on this desktop.
+    char separator() const override { return '/'; }
 };

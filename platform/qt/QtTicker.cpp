@@ -1,8 +1,8 @@
-#include "platform/QtTicker.h"
+#include "platform/qt/QtTicker.h"
 
-QtTicker::QtTicker(const QString &name)
+QtTicker::QtTicker(const std::string &name)
 {
-    m_timer.setObjectName(name);
+    m_timer.setObjectName(QString::fromStdString(name));
     m_timer.setInterval(1000);
     QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
         if (m_onTick)
