@@ -41,9 +41,9 @@ std::optional<bool> parseBoolean(const std::string &text)
     if (equalsIgnoringCase(trimmed, "False"))
         return false;
     const std::size_t digits = trimmed[0] == '+' || trimmed[0] == '-' ? 1 : 0;
-    if (digits == trimmed.size()
-        || !std::all_of(trimmed.begin() + std::ptrdiff_t(digits), trimmed.end(),
-                        [](char c) { return c >= '0' && c <= '9'; }))
+    if (digits == trimmed.size() || !std::all_of(trimmed.begin() + std::ptrdiff_t(digits), trimmed.end(), [](char c) {
+            return c >= '0' && c <= '9';
+        }))
         return std::nullopt;
     // Any digits other than zeros make a non-zero number, however long.
     return trimmed.find_first_of("123456789") != std::string::npos;
@@ -68,7 +68,8 @@ void LoadSettings(ProgramState &state, SettingsStore &settings)
 
     state.startTarget = settings.value(SettingsKeys::Section, SettingsKeys::StartPage);
 
-    const std::optional<bool> close = parseBoolean(settings.value(SettingsKeys::Section, SettingsKeys::CloseAfterLaunch));
+    const std::optional<bool> close
+        = parseBoolean(settings.value(SettingsKeys::Section, SettingsKeys::CloseAfterLaunch));
     if (close)
         state.closeAfterLaunch = *close;
     else

@@ -23,8 +23,18 @@ void FieldReader::consumeTerminator()
         ++m_pos;
         if (m_pos < m_text.size() && m_text[m_pos] == '\n')
             ++m_pos;
+        ++m_line;
     } else if (m_text[m_pos] == '\n') {
         ++m_pos;
+        ++m_line;
+    }
+}
+
+void FieldReader::countLines(std::size_t from, std::size_t to)
+{
+    for (std::size_t i = from; i < to; ++i) {
+        if (m_text[i] == '\n' || (m_text[i] == '\r' && (i + 1 >= m_text.size() || m_text[i + 1] != '\n')))
+            ++m_line;
     }
 }
 
@@ -38,26 +48,31 @@ std::optional<std::string> FieldReader::next()
             if (!m_afterComma)
                 return std::nullopt;
             m_afterComma = false;
+            m_fieldLine = m_line;
             return std::string();
         }
         if (!isLineEnd(m_pos))
             break;
         if (m_afterComma) { // "a," then the line ends: an empty last field
+            m_fieldLine = m_line;
             consumeTerminator();
             return std::string();
         }
         consumeTerminator(); // a blank line
     }
 
+    m_fieldLine = m_line;
     if (m_text[m_pos] == '"') {
         const std::size_t start = m_pos + 1;
         const std::size_t close = m_text.find('"', start);
         if (close == std::string::npos) { // an unterminated quote takes the rest of the text
+            countLines(start, size);
             m_pos = size;
             m_afterComma = false;
             return m_text.substr(start);
         }
         std::string value = m_text.substr(start, close - start);
+        countLines(start, close);
         m_pos = close + 1;
         while (m_pos < size && m_text[m_pos] != ',' && !isLineEnd(m_pos))
             ++m_pos; // anything between the closing quote and the separator is dropped

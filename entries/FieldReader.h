@@ -16,11 +16,18 @@ public:
     // The next field, or nothing once the text has ended.
     std::optional<std::string> next();
 
+    // The line, counted from 1, on which the field last returned began.
+    int line() const { return m_fieldLine; }
+
 private:
     bool isLineEnd(std::size_t at) const;
     void consumeTerminator();
+    // Counts the line ends (CR LF, LF or CR, each one) in a stretch of the text.
+    void countLines(std::size_t from, std::size_t to);
 
     std::string m_text;
     std::size_t m_pos = 0;
     bool m_afterComma = false; // a comma promises one more field, even an empty one
+    int m_line = 1; // the line at m_pos
+    int m_fieldLine = 0;
 };

@@ -11,8 +11,9 @@
 
 std::string informationFileErrorText(const TextTable &texts, int languageIndex)
 {
-    return texts.cell(languageIndex, TextRow::InfoFileError1) + "\n\n" + texts.cell(languageIndex, TextRow::InfoFileError2)
-        + '\n' + texts.cell(languageIndex, TextRow::InfoFileError3);
+    return texts.cell(languageIndex, TextRow::InfoFileError1) + "\n\n"
+        + texts.cell(languageIndex, TextRow::InfoFileError2) + '\n'
+        + texts.cell(languageIndex, TextRow::InfoFileError3);
 }
 
 std::optional<std::int16_t> parseEntryCount(const std::string &field)

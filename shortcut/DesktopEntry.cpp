@@ -49,8 +49,8 @@ std::string text(const Launcher &launcher)
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name="
-        + escapeString(launcher.name) + "\nComment=" + escapeString(launcher.comment) + "\nExec="
-        + execLine(launcher.program) + "\nPath=" + escapeString(launcher.workingDirectory)
+        + escapeString(launcher.name) + "\nComment=" + escapeString(launcher.comment)
+        + "\nExec=" + execLine(launcher.program) + "\nPath=" + escapeString(launcher.workingDirectory)
         + "\nIcon=" + escapeString(launcher.icon) + "\nTerminal=false\n";
 }
 

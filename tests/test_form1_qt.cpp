@@ -130,11 +130,11 @@ void TestForm1Qt::hoverOverEveryArea()
         QPoint at;
         bool keeps;
     } areas[] = {
-        {"Combo1", {300, 58}, true},  {"Check1", {400, 280}, true}, {"Check1 box", {520, 280}, true},
-        {"Command1", {556, 270}, true}, {"cmdAfslut", {36, 270}, true}, {"Image1", {500, 24}, true},
-        {"Image2", {30, 20}, true},   {"Line1", {500, 248}, true},  {"Label6", {150, 36}, true},
-        {"Label8", {200, 262}, true}, {"background", {300, 300}, false}, {"Label1", {400, 92}, false},
-        {"Label2", {300, 180}, false}, {"Label3", {30, 150}, false},
+        {"Combo1", {300, 58}, true},    {"Check1", {400, 280}, true},      {"Check1 box", {520, 280}, true},
+        {"Command1", {556, 270}, true}, {"cmdAfslut", {36, 270}, true},    {"Image1", {500, 24}, true},
+        {"Image2", {30, 20}, true},     {"Line1", {500, 248}, true},       {"Label6", {150, 36}, true},
+        {"Label8", {200, 262}, true},   {"background", {300, 300}, false}, {"Label1", {400, 92}, false},
+        {"Label2", {300, 180}, false},  {"Label3", {30, 150}, false},
     };
     for (const auto &area : areas) {
         moveTo(QPoint(150, 92)); // Label4

@@ -57,8 +57,8 @@ void Form1Behaviour::load()
         // No entries: Go offers the stored start page beside the program.
         m_selected = -1;
         m_view.selectLine(-1);
-        m_state.startTarget = ProgramPath::join(m_services.location.programDir(), m_state.startTarget,
-                                                m_services.location.separator());
+        m_state.startTarget
+            = ProgramPath::join(m_services.location.programDir(), m_state.startTarget, m_services.location.separator());
         showInstruction();
     }
 
@@ -232,8 +232,8 @@ void Form1Behaviour::openUsagePage()
 {
     if (ended())
         return;
-    runTarget(ProgramPath::join(m_services.location.programDir(), ProductTexts::UsagePage,
-                                m_services.location.separator()));
+    runTarget(
+        ProgramPath::join(m_services.location.programDir(), ProductTexts::UsagePage, m_services.location.separator()));
 }
 
 void Form1Behaviour::mailTo(const std::string &address)

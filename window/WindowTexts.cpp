@@ -18,6 +18,6 @@ std::string copyrightLine()
 std::string aboutText(const std::string &programVersion)
 {
     return std::string(ProductTexts::MakerLine) + '\n' + ProductTexts::DepartmentLine + "\n\n"
-        + ProductTexts::PurposeLine + "\n\n" + ProductTexts::VersionLinePrefix + programVersion + '\n'
-        + copyrightLine() + '\n' + ProductTexts::AuthorLine;
+        + ProductTexts::PurposeLine + "\n\n" + ProductTexts::VersionLinePrefix + programVersion + '\n' + copyrightLine()
+        + '\n' + ProductTexts::AuthorLine;
 }

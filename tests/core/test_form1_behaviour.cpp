@@ -302,14 +302,15 @@ TEST(Form1Behaviour, InformationAndMailCommands)
     EXPECT_EQ(about.icon, MessageBoxes::Icon::Information);
     EXPECT_EQ(about.buttons, MessageBoxes::Buttons::Ok);
     EXPECT_EQ(about.title, "About...");
-    EXPECT_EQ(about.text, "VARNHOLT DANMARK A/S\n"
-                          "Acoustics & Vibration Department\n"
-                          "\n"
-                          "Program for running specified files from Varnholt.\n"
-                          "\n"
-                          "CD-start-program - version 1.11UK\n"
-                          "\xc2\xa9 Varnholt Danmark A/S 2003. All rights reserved.\n"
-                          "Programmed by Jens Aabjerg, Varnholt Danmark");
+    EXPECT_EQ(about.text,
+              "VARNHOLT DANMARK A/S\n"
+              "Acoustics & Vibration Department\n"
+              "\n"
+              "Program for running specified files from Varnholt.\n"
+              "\n"
+              "CD-start-program - version 1.11UK\n"
+              "\xc2\xa9 Varnholt Danmark A/S 2003. All rights reserved.\n"
+              "Programmed by Jens Aabjerg, Varnholt Danmark");
 
     // The usage page, missing beside the program: the launch error names the joined path.
     h.shell.result = Shell::Result::FileNotFound;

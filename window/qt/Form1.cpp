@@ -208,10 +208,10 @@ void Form1::buildControls()
     setTabOrder(m_check1, m_combo1);
 
     const std::pair<QWidget *, Control> controls[] = {
-        {m_combo1, Control::Combo1}, {m_check1, Control::Check1}, {m_command1, Control::Command1},
+        {m_combo1, Control::Combo1},       {m_check1, Control::Check1}, {m_command1, Control::Command1},
         {m_cmdAfslut, Control::cmdAfslut}, {m_label6, Control::Label6}, {m_image1, Control::Image1},
-        {m_label8, Control::Label8}, {m_line1, Control::Line1}, {m_image2, Control::Image2},
-        {m_label4, Control::Label4}, {m_label3, Control::Label3}, {m_label2, Control::Label2},
+        {m_label8, Control::Label8},       {m_line1, Control::Line1},   {m_image2, Control::Image2},
+        {m_label4, Control::Label4},       {m_label3, Control::Label3}, {m_label2, Control::Label2},
         {m_label1, Control::Label1},
     };
     for (const auto &[w, control] : controls) {
@@ -275,10 +275,13 @@ void Form1::buildMenus()
 
     QMenu *mnuKontakt = submenu(mnuInformation, "mnuKontakt", QStringLiteral("E-mail"));
     mnuInformation->addMenu(mnuKontakt);
-    m_menus[Menu::mnuMailVarnholt] = item(mnuKontakt, "mnuMailVarnholt", QString::fromUtf8(ProductTexts::GeneralMailCaption));
+    m_menus[Menu::mnuMailVarnholt]
+        = item(mnuKontakt, "mnuMailVarnholt", QString::fromUtf8(ProductTexts::GeneralMailCaption));
     separator(mnuKontakt, "sssss");
-    m_menus[Menu::mnuMailContactA] = item(mnuKontakt, "mnuMailContactA", QString::fromUtf8(ProductTexts::ContactACaption));
-    m_menus[Menu::mnuMailContactB] = item(mnuKontakt, "mnuMailContactB", QString::fromUtf8(ProductTexts::ContactBCaption));
+    m_menus[Menu::mnuMailContactA]
+        = item(mnuKontakt, "mnuMailContactA", QString::fromUtf8(ProductTexts::ContactACaption));
+    m_menus[Menu::mnuMailContactB]
+        = item(mnuKontakt, "mnuMailContactB", QString::fromUtf8(ProductTexts::ContactBCaption));
 
     for (auto it = m_menus.cbegin(); it != m_menus.cend(); ++it) {
         const Menu menu = it.key();

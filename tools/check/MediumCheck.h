@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class FolderListing;
+
+// What a medium's author should know before the medium is sent: each finding is tied
+// to the line of "info.txt" it is about.
+struct Finding
+{
+    enum class Kind { Warning, Error };
+    int line = 1;
+    Kind kind = Kind::Warning;
+    std::string text;
+};
+
+// Checks a medium: "info.txt" read from its bytes exactly as the start program reads
+// it, each entry's file looked up under the medium's folder (an absolute path with "/"
+// separators). `infoBytes` is nothing when the file could not be read. Findings come
+// in the order of their lines.
+std::vector<Finding> CheckMedium(const std::string &mediumDir, const std::string *infoBytes,
+                                 const FolderListing &folders);
+
+// One finding as compilers write theirs: "info.txt:LINE: error: text".
+std::string formatFinding(const Finding &finding);
+
+// 0 when there is nothing to report, 1 for warnings only, 2 when there is an error.
+int exitStatus(const std::vector<Finding> &findings);
