@@ -13,9 +13,21 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL [bundle]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
 
-if [ "$(id -u)" -ne 0 ] || ! unshare -m true 2>/dev/null; then
-  echo "SKIP [bundle]: needs root and mount namespaces"
+# skip WHY: says on both streams why the test cannot run here, so that a skipped
+# run is never mistaken for a passed one, then exits with CTest's skip code.
+skip() {
+  echo "SKIP [bundle]: $*"
+  echo "SKIP [bundle]: $*" >&2
   exit 77
+}
+if [ "$(id -u)" -ne 0 ]; then
+  skip "hiding the system's Qt needs root (CAP_SYS_ADMIN for mount namespaces and bind mounts); running as uid $(id -u)"
+fi
+if ! command -v unshare >/dev/null 2>&1; then
+  skip "unshare(1) from util-linux is not installed, so no mount namespace can be made"
+fi
+if ! why="$(unshare -m true 2>&1)"; then
+  skip "mount namespaces are unavailable here (CAP_SYS_ADMIN / unshare(CLONE_NEWNS) refused): ${why:-unshare -m failed}"
 fi
 
 bash "$root/scripts/bundle" "$work/medium" >"$work/bundle.log" 2>&1 || fail "scripts/bundle failed: $(cat "$work/bundle.log")"
