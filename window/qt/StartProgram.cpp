@@ -34,7 +34,7 @@ int runStartProgram(int argc, char *argv[])
     DesktopShell shell;
     QtProgramLocation location;
     QtEnding ending;
-    QtTicker countdown(QStringLiteral("Timer3"));
+    QtTicker countdown("Timer3");
     FileLauncherStore launchers(Artwork::windowIconPng());
     QtFileReader files;
     const Services services {settings, messages, shell, location, ending, countdown, launchers, files};
