@@ -17,8 +17,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Test executables (and anything else CTest runs) go through Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Test executables go through Wine: tests/win32/wine-run runs wine in the test run's
+# own prefix and HOME on a private Xvfb, so no test touches the user's ~/.wine.
+get_filename_component(SP_WINE_RUN "${CMAKE_CURRENT_LIST_DIR}/../tests/win32/wine-run" ABSOLUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${SP_WINE_RUN})
 
 # Unicode API with wWinMain/wmain, Windows 7 as the oldest target.
 set(SP_WIN_DEFINES "-DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0601 -DWINVER=0x0601")

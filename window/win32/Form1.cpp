@@ -65,6 +65,7 @@ constexpr Box Boxes[] = {
     {Control::Label1, 0, 1200, 9375, 375},
 };
 constexpr int LineWidthPixels = 2;
+constexpr int OpenListHeightPixels = 200; // the list when it is opened
 
 struct MenuMap
 {
@@ -311,7 +312,7 @@ void Form1::layout()
     place(m_command1, Control::Command1);
     place(m_cmdAfslut, Control::cmdAfslut);
     place(m_check1, Control::Check1);
-    place(m_combo1, Control::Combo1, Dpi::pixels(200, m_dpi)); // the height of the opened list
+    place(m_combo1, Control::Combo1, Dpi::pixels(OpenListHeightPixels, m_dpi)); // the height of the opened list
     fitComboHeight();
 
     if (m_toolTip) {
@@ -345,16 +346,28 @@ void Form1::layout()
 void Form1::fitComboHeight()
 {
     // The closed list's height follows its font; set its selection field so that the
-    // whole control is as high as its box.
+    // whole control is as high as its box. What the field's height adds up to differs
+    // between systems (Wine counts two pixels more), so measure and correct.
     const RECT box = controlRect(Control::Combo1);
-    RECT now {};
-    GetWindowRect(m_combo1, &now);
+    const int target = box.bottom - box.top;
+    const auto height = [this] {
+        RECT now {};
+        GetWindowRect(m_combo1, &now);
+        return static_cast<int>(now.bottom - now.top);
+    };
     const LRESULT item = SendMessageW(m_combo1, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
     if (item == CB_ERR)
         return;
-    const int wanted = static_cast<int>(item) + (box.bottom - box.top) - (now.bottom - now.top);
-    if (wanted > 0 && wanted != item)
-        SendMessageW(m_combo1, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), wanted);
+    int field = static_cast<int>(item);
+    for (int round = 0; round < 3 && height() != target; ++round) {
+        field += target - height();
+        if (field <= 0)
+            return;
+        SendMessageW(m_combo1, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+        // The control takes its new height when it is sized again.
+        SetWindowPos(m_combo1, nullptr, box.left, box.top, box.right - box.left,
+                     target + Dpi::pixels(OpenListHeightPixels, m_dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void Form1::centreOnScreen()
