@@ -1,20 +1,24 @@
-#include "platform/FileLauncherStore.h"
-#include "shortcut/CreateDesktopShortcut.h"
-#include "shortcut/DesktopEntry.h"
+// The desktop launcher as real files in a temporary home: the launcher's exact
+// text and mode, the icon, replacement, awkward program folders, folders that
+// are missing or cannot be written, and gio that is never waited for.
+#include "platform/qt/FileLauncherStore.h"
 #include "tests/support/DesktopEntryParser.h"
-#include "tests/support/Fakes.h"
-#include "texts/TextTable.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
-const QStringList ExpectedKeys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
+const QString LauncherFile = QStringLiteral("Zezuzav - Quillmere.desktop");
 
 QByteArray readAll(const QString &path)
 {
@@ -22,20 +26,70 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Makes `home` the user's home, with a user-dirs.dirs that names a desktop folder in it.
-bool useHome(const QTemporaryDir &home, const char *desktop)
+bool writeFile(const QString &path, const QByteArray &content, QFileDevice::Permissions mode)
 {
-    const QString config = home.filePath(QStringLiteral(".config"));
-    QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
-    if (!QDir().mkpath(config) || !dirs.open(QIODevice::WriteOnly))
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
         return false;
-    dirs.write("XDG_DESKTOP_DIR=\"$HOME/" + QByteArray(desktop) + "\"\n");
-    dirs.close();
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", config.toUtf8());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toUtf8());
-    return true;
+    f.close();
+    return f.setPermissions(mode);
 }
+
+// The permission bits as the file system holds them.
+unsigned modeOf(const QString &path)
+{
+    struct stat info
+    { };
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0xFFFFu;
+}
+
+// Waits, boundedly, for a file to hold something.
+QByteArray waitFor(const QString &path, int ms = 10000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < ms) {
+        const QByteArray content = readAll(path);
+        if (content.endsWith('\n'))
+            return content;
+        QTest::qWait(20);
+    }
+    return {};
+}
+
+Launcher launcherFor(const std::string &dir)
+{
+    Launcher launcher;
+    launcher.name = "Zezuzav - Quillmere";
+    launcher.description = "Zezuzav Quillmere - StartupProgram";
+    launcher.program = (dir == "/" ? dir : dir + '/') + "startprogram";
+    launcher.workingDirectory = dir;
+    return launcher;
+}
+
+// A temporary home whose user-dirs.dirs names the desktop folder, relative to it.
+class Home
+{
+public:
+    explicit Home(const QByteArray &desktop = "Desktop")
+    {
+        const QString config = m_dir.filePath(QStringLiteral(".config"));
+        QDir().mkpath(config);
+        QFile dirs(config + QStringLiteral("/user-dirs.dirs"));
+        m_ready = dirs.open(QIODevice::WriteOnly)
+            && dirs.write("# made by the test\nXDG_DESKTOP_DIR=\"$HOME/" + desktop + "\"\n") > 0;
+        qputenv("HOME", m_dir.path().toUtf8());
+        qputenv("XDG_CONFIG_HOME", config.toUtf8());
+        qputenv("XDG_DATA_HOME", m_dir.filePath(QStringLiteral("data")).toUtf8());
+    }
+    bool ready() const { return m_ready && m_dir.isValid(); }
+    QString path(const QString &relative) const { return m_dir.filePath(relative); }
+    QString root() const { return m_dir.path(); }
+
+private:
+    QTemporaryDir m_dir;
+    bool m_ready = false;
+};
 
 } // namespace
 
@@ -45,72 +99,74 @@ class TestShortcut : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void answerNo();
+    void init();
     void writesLauncher();
     void awkwardFolders_data();
     void awkwardFolders();
+    void missingDesktopIsMade();
+    void iconCannotBeWritten_data();
+    void iconCannotBeWritten();
     void desktopCannotBeWritten_data();
     void desktopCannotBeWritten();
+    void gioIsNeverWaitedFor();
+    void withoutGio();
 
 private:
-    ShortcutContext context(FakeMessageBoxes &messages, LauncherStore &store, const FakeProgramLocation &location);
+    // Puts a stand-in gio first on PATH: the script is its body after "#!/bin/sh".
+    void useGio(const QByteArray &script);
 
-    TextTable m_texts;
     QByteArray m_icon;
+    QTemporaryDir m_bin;
+    QString m_gioRecord;
+    QByteArray m_path;
 };
 
 void TestShortcut::initTestCase()
 {
-    FillTextTable(m_texts);
     QImage icon(32, 32, QImage::Format_ARGB32);
     icon.fill(Qt::blue);
     QBuffer buffer(&m_icon);
     buffer.open(QIODevice::WriteOnly);
-    icon.save(&buffer, "PNG");
+    QVERIFY(icon.save(&buffer, "PNG"));
+    m_path = qgetenv("PATH");
+    m_gioRecord = m_bin.filePath(QStringLiteral("gio.calls"));
+    qputenv("GIO_RECORD", m_gioRecord.toUtf8());
 }
 
-ShortcutContext TestShortcut::context(FakeMessageBoxes &messages, LauncherStore &store,
-                                      const FakeProgramLocation &location)
+void TestShortcut::init()
 {
-    return ShortcutContext {messages, store, location, m_texts, TextTable::English, m_icon};
+    QFile::remove(m_gioRecord);
+    // Each call records its arguments, one to a line, then a blank line, and ends at once.
+    useGio("for a in \"$@\"; do printf '%s\\n' \"$a\"; done >> \"$GIO_RECORD\"; printf '\\n' >> \"$GIO_RECORD\"\n");
 }
 
-void TestShortcut::answerNo()
+void TestShortcut::useGio(const QByteArray &script)
 {
-    FakeMessageBoxes messages;
-    FakeLauncherStore store;
-    FakeProgramLocation location;
-    CreateDesktopShortcut(context(messages, store, location));
-    QCOMPARE(messages.shown.size(), 1);
-    QCOMPARE(messages.shown[0].icon, MessageBoxes::Icon::Question);
-    QCOMPARE(messages.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-    QCOMPARE(messages.shown[0].title, QStringLiteral("Please confirm"));
-    QCOMPARE(messages.shown[0].text,
-             QStringLiteral("Do you wish to make a shortcut to this startup-program on your desktop?"));
-    QVERIFY(store.files.isEmpty());
-    QVERIFY(store.folders.isEmpty());
+    const QString gio = m_bin.filePath(QStringLiteral("gio"));
+    QFile::remove(gio);
+    QVERIFY(writeFile(gio, "#!/bin/sh\n" + script,
+                      QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    qputenv("PATH", m_bin.path().toUtf8() + ':' + m_path);
 }
 
 void TestShortcut::writesLauncher()
 {
-    QTemporaryDir home;
-    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Skrivebord"))));
-    QVERIFY(useHome(home, "Skrivebord"));
+    Home home("Skrivebord");
+    QVERIFY(home.ready());
+    QVERIFY(QDir().mkpath(home.path(QStringLiteral("Skrivebord"))));
 
-    FileLauncherStore store;
-    QCOMPARE(store.desktopFolder(), home.filePath(QStringLiteral("Skrivebord")));
-    FakeMessageBoxes messages;
-    messages.answerToQuestions = MessageBoxes::Answer::Yes;
-    FakeProgramLocation location;
-    location.dir = QStringLiteral("/media/cdrom");
+    FileLauncherStore store(m_icon);
+    QCOMPARE(QString::fromStdString(store.desktopFolder()), home.path(QStringLiteral("Skrivebord")));
+    QVERIFY(store.writeLauncher(launcherFor("/media/cdrom")));
+    const QString launcher = home.path(QStringLiteral("Skrivebord/") + LauncherFile);
+    QCOMPARE(waitFor(m_gioRecord), "set\n" + launcher.toUtf8() + "\nmetadata::trusted\ntrue\n\n");
 
-    CreateDesktopShortcut(context(messages, store, location));
-    CreateDesktopShortcut(context(messages, store, location)); // twice: one launcher, replaced
+    QVERIFY(store.writeLauncher(launcherFor("/media/cdrom"))); // twice: one launcher, replaced
+    QCOMPARE(
+        QDir(home.path(QStringLiteral("Skrivebord"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+        QStringList {LauncherFile});
 
-    const QString launcher = home.filePath(QStringLiteral("Skrivebord/Zezuzav - Quillmere.desktop"));
-    const QString icon = home.filePath(QStringLiteral("data/icons/hicolor/32x32/apps/zezuzav-quillmere.png"));
-    QCOMPARE(QDir(home.filePath(QStringLiteral("Skrivebord"))).entryList(QDir::Files),
-             QStringList {"Zezuzav - Quillmere.desktop"});
+    const QString icon = home.path(QStringLiteral("data/icons/hicolor/32x32/apps/zezuzav-quillmere.png"));
     QCOMPARE(readAll(launcher),
              QByteArray("[Desktop Entry]\n"
                         "Type=Application\n"
@@ -120,95 +176,181 @@ void TestShortcut::writesLauncher()
                         "Path=/media/cdrom\n"
                         "Icon=")
                  + icon.toUtf8() + "\nTerminal=false\n");
-    QCOMPARE(QFile(launcher).permissions() & 0x7777,
-             QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadUser
-                 | QFileDevice::WriteUser | QFileDevice::ExeUser | QFileDevice::ReadGroup | QFileDevice::ExeGroup
-                 | QFileDevice::ReadOther | QFileDevice::ExeOther);
+    QCOMPARE(modeOf(launcher), 0755u);
     QCOMPARE(readAll(icon), m_icon);
-
-    QCOMPARE(messages.shown.size(), 4);
-    const auto &done = messages.shown[1];
-    QCOMPARE(done.icon, MessageBoxes::Icon::Information);
-    QCOMPARE(done.buttons, MessageBoxes::Buttons::Ok);
-    QCOMPARE(done.title, QStringLiteral("Command performed"));
-    QCOMPARE(done.text, QStringLiteral("A shortcut for the startup-program has now been added to your desktop!"));
+    QCOMPARE(modeOf(icon), 0644u);
 }
 
 void TestShortcut::awkwardFolders_data()
 {
     QTest::addColumn<QString>("dir");
-    QTest::addColumn<QString>("program");
-    QTest::newRow("root") << "/"
-                          << "/startprogram";
-    QTest::newRow("spaces") << "/media/user/My CD"
-                            << "/media/user/My CD/startprogram";
-    QTest::newRow("everything") << "/m/a \"q\" 'p' %f %% $HOME `id` \\x; #c\nExec=evil\tTab ær"
-                                << "/m/a \"q\" 'p' %f %% $HOME `id` \\x; #c\nExec=evil\tTab ær/startprogram";
-    QTest::newRow("leading blank") << " lead"
-                                   << " lead/startprogram";
+    QTest::addColumn<bool>("throughEnv"); // Exec starts the program through /usr/bin/env
+
+    QTest::newRow("root") << "/" << false;
+    QTest::newRow("spaces") << "/media/user/My CD" << false;
+    QTest::newRow("percent") << "/media/user/50% off" << true;
+    QTest::newRow("percent and equals") << "/media/a=b/50% off" << false;
+    QTest::newRow("field codes") << "/m/%f %U %%" << true;
+    QTest::newRow("everything") << "/m/a \"q\" 'p' $HOME `id` \\x; #c\nExec=evil\tTab \r ær" << false;
+    QTest::newRow("leading blank") << " lead" << false;
 }
 
 void TestShortcut::awkwardFolders()
 {
     QFETCH(QString, dir);
-    QFETCH(QString, program);
-    FakeMessageBoxes messages;
-    messages.answerToQuestions = MessageBoxes::Answer::Yes;
-    FakeLauncherStore store;
-    FakeProgramLocation location;
-    location.dir = dir;
-    CreateDesktopShortcut(context(messages, store, location));
+    QFETCH(bool, throughEnv);
+    Home home;
+    QVERIFY(home.ready());
 
-    const QByteArray text = store.files.value(store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop"));
-    QVERIFY(!text.isEmpty());
-    QVERIFY(store.executable.value(store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop")));
-    const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(QString::fromUtf8(text));
+    FileLauncherStore store(m_icon);
+    const Launcher launcher = launcherFor(dir.toStdString());
+    QVERIFY(store.writeLauncher(launcher));
+
+    const QString file = home.path(QStringLiteral("Desktop/") + LauncherFile);
+    const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(readAll(file).toStdString());
     QVERIFY(parsed.wellFormed);
-    QCOMPARE(parsed.groups, QStringList {"Desktop Entry"});
-    QCOMPARE(parsed.keys, ExpectedKeys); // no path can add a key
-    const std::optional<QStringList> args = DesktopEntryParser::execArguments(parsed.values.value("Exec"));
+    QCOMPARE(parsed.groups, std::vector<std::string> {"Desktop Entry"});
+    const std::vector<std::string> keys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
+    QCOMPARE(parsed.keys, keys); // no folder name can add a key
+    const std::optional<std::vector<std::string>> args = DesktopEntryParser::execArguments(parsed.values.at("Exec"));
     QVERIFY(args.has_value());
-    QCOMPARE(*args, QStringList {program});
-    QCOMPARE(parsed.values.value("Path"), dir);
-    QCOMPARE(parsed.values.value("Terminal"), QStringLiteral("false"));
-    QCOMPARE(store.trusted, QStringList {store.desktop + QStringLiteral("/Zezuzav - Quillmere.desktop")});
+    const std::vector<std::string> expected = throughEnv ? std::vector<std::string> {"/usr/bin/env", launcher.program}
+                                                         : std::vector<std::string> {launcher.program};
+    QCOMPARE(*args, expected);
+    QCOMPARE(parsed.values.at("Path"), dir.toStdString());
+    QCOMPARE(parsed.values.at("Terminal"), std::string("false"));
+    QCOMPARE(modeOf(file), 0755u);
+}
+
+void TestShortcut::missingDesktopIsMade()
+{
+    // XDG_DESKTOP_DIR names a folder that is not there yet, two levels deep.
+    Home home("not yet/made/Skrivebord");
+    QVERIFY(home.ready());
+    QVERIFY(!QFile::exists(home.path(QStringLiteral("not yet"))));
+    FileLauncherStore store(m_icon);
+    QCOMPARE(QString::fromStdString(store.desktopFolder()), home.path(QStringLiteral("not yet/made/Skrivebord")));
+    QVERIFY(store.writeLauncher(launcherFor("/media/cdrom")));
+    QVERIFY(
+        readAll(home.path(QStringLiteral("not yet/made/Skrivebord/") + LauncherFile)).startsWith("[Desktop Entry]\n"));
+}
+
+void TestShortcut::iconCannotBeWritten_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("data folder is a file") << "file";
+    QTest::newRow("icon name taken by a folder") << "folder";
+    QTest::newRow("no icon given") << "none";
+}
+
+void TestShortcut::iconCannotBeWritten()
+{
+    QFETCH(QString, kind);
+    Home home;
+    QVERIFY(home.ready());
+    const QString icon = home.path(QStringLiteral("data/icons/hicolor/32x32/apps/zezuzav-quillmere.png"));
+    if (kind == QStringLiteral("file"))
+        QVERIFY(writeFile(home.path(QStringLiteral("data")), "in the way",
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    else if (kind == QStringLiteral("folder"))
+        QVERIFY(QDir().mkpath(icon));
+
+    FileLauncherStore store(kind == QStringLiteral("none") ? QByteArray() : m_icon);
+    QVERIFY(store.writeLauncher(launcherFor("/media/cdrom")));
+    const QByteArray text = readAll(home.path(QStringLiteral("Desktop/") + LauncherFile));
+    QVERIFY2(text.contains("\nIcon=application-x-executable\n"), text.constData());
+    QVERIFY2(text.contains("\nExec=\"/media/cdrom/startprogram\"\n"), text.constData());
+    QVERIFY(!QFileInfo(icon).isFile());
 }
 
 void TestShortcut::desktopCannotBeWritten_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("desktop is a file") << "file";
-    QTest::newRow("desktop missing") << "missing";
+    QTest::newRow("a file on the way to the desktop") << "parent file";
+    QTest::newRow("launcher name taken by a folder") << "folder";
+    QTest::newRow("desktop read-only") << "read-only";
 }
 
 void TestShortcut::desktopCannotBeWritten()
 {
     QFETCH(QString, kind);
-    QTemporaryDir home;
-    QVERIFY(useHome(home, "Desk"));
-    if (kind == "file") {
-        QFile blocker(home.filePath(QStringLiteral("Desk")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.write("in the way");
+    Home home("Desk/Top");
+    QVERIFY(home.ready());
+    const QString desk = home.path(QStringLiteral("Desk"));
+    const QString desktop = home.path(QStringLiteral("Desk/Top"));
+    const QFileDevice::Permissions plain = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+    if (kind == QStringLiteral("file")) {
+        QVERIFY(QDir().mkpath(desk));
+        QVERIFY(writeFile(desktop, "in the way", plain));
+    } else if (kind == QStringLiteral("parent file")) {
+        QVERIFY(writeFile(desk, "in the way", plain));
+    } else if (kind == QStringLiteral("folder")) {
+        QVERIFY(QDir().mkpath(desktop + u'/' + LauncherFile));
+    } else {
+        if (::geteuid() == 0)
+            QSKIP("file permissions do not bind the superuser");
+        QVERIFY(QDir().mkpath(desktop));
+        QVERIFY(QFile::setPermissions(desktop, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
     }
 
-    FileLauncherStore store;
-    FakeMessageBoxes messages;
-    messages.answerToQuestions = MessageBoxes::Answer::Yes;
-    FakeProgramLocation location;
-    CreateDesktopShortcut(context(messages, store, location));
+    FileLauncherStore store(m_icon);
+    QCOMPARE(QString::fromStdString(store.desktopFolder()), desktop);
+    QVERIFY(!store.writeLauncher(launcherFor("/media/cdrom")));
 
-    QCOMPARE(messages.shown.size(), 2);
-    const auto &failed = messages.shown[1];
-    QCOMPARE(failed.icon, MessageBoxes::Icon::Stop);
-    QCOMPARE(failed.title, QStringLiteral("Command failed"));
-    QCOMPARE(failed.text,
-             QStringLiteral("The shortcut could not be created. The desktop folder could not be written:\n")
-                 + home.filePath(QStringLiteral("Desk")));
-    QCOMPARE(readAll(home.filePath(QStringLiteral("Desk"))), kind == "file" ? QByteArray("in the way") : QByteArray());
-    QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Desk/Zezuzav - Quillmere.desktop"))));
-    // Nothing half-written: no temporary file left beside the blocker.
-    QCOMPARE(QDir(home.path()).entryList(QDir::Files).size(), kind == "file" ? 1 : 0);
+    // Nothing half-written, and nothing marked trusted.
+    if (kind == QStringLiteral("file"))
+        QCOMPARE(readAll(desktop), QByteArray("in the way"));
+    if (kind == QStringLiteral("parent file"))
+        QCOMPARE(readAll(desk), QByteArray("in the way"));
+    const QStringList left = QFileInfo(desktop).isDir()
+        ? QDir(desktop).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+        : QStringList();
+    QCOMPARE(left, kind == QStringLiteral("folder") ? QStringList {LauncherFile} : QStringList {});
+    QVERIFY(QFileInfo(desktop + u'/' + LauncherFile).isDir() || !QFile::exists(desktop + u'/' + LauncherFile));
+    const QStringList inDesk = QFileInfo(desk).isDir()
+        ? QDir(desk).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)
+        : QStringList();
+    QVERIFY2(inDesk.isEmpty() || inDesk == QStringList {QStringLiteral("Top")}, qPrintable(inDesk.join(u',')));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(m_gioRecord));
+    QFile::setPermissions(desktop, plain | QFileDevice::ExeOwner);
+}
+
+void TestShortcut::gioIsNeverWaitedFor()
+{
+    // A gio that never ends (as one waiting for a session bus that never answers):
+    // writeLauncher must come back while it still runs, so the confirmation the
+    // caller shows next is not held up. The order proves it, not a stopwatch.
+    const QString pidFile = m_bin.filePath(QStringLiteral("gio.pid"));
+    QFile::remove(pidFile);
+    qputenv("GIO_PID", pidFile.toUtf8());
+    useGio("echo $$ > \"$GIO_PID.part\"; mv \"$GIO_PID.part\" \"$GIO_PID\"; exec sleep 600\n");
+    Home home;
+    QVERIFY(home.ready());
+
+    FileLauncherStore store(m_icon);
+    QVERIFY(store.writeLauncher(launcherFor("/media/cdrom")));
+    const QByteArray pidText = waitFor(pidFile);
+    QVERIFY2(!pidText.isEmpty(), "the stand-in gio was started");
+    const pid_t pid = pidText.trimmed().toInt();
+    QVERIFY(pid > 1);
+    const bool stillRunning = ::kill(pid, 0) == 0;
+    ::kill(pid, SIGKILL);
+    QVERIFY2(stillRunning, "writeLauncher came back only after gio had ended");
+    QVERIFY(QFile::exists(home.path(QStringLiteral("Desktop/") + LauncherFile)));
+}
+
+void TestShortcut::withoutGio()
+{
+    qputenv("PATH", QByteArray("/nonexistent-folder"));
+    Home home;
+    QVERIFY(home.ready());
+    FileLauncherStore store(m_icon);
+    const bool written = store.writeLauncher(launcherFor("/media/cdrom"));
+    qputenv("PATH", m_path);
+    QVERIFY(written);
+    QVERIFY(readAll(home.path(QStringLiteral("Desktop/") + LauncherFile)).startsWith("[Desktop Entry]\n"));
 }
 
 QTEST_GUILESS_MAIN(TestShortcut)
