@@ -1,7 +1,7 @@
 // The real shell on a real display: what reaches the desktop's opener, and
 // programs and scripts that actually run. A stand-in xdg-open first on PATH
 // records the arguments it is given.
-#include "platform/DesktopShell.h"
+#include "platform/qt/DesktopShell.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -135,7 +135,7 @@ void TestDesktopShell::documents()
     }
 
     DesktopShell shell;
-    QCOMPARE(shell.run(m_medium.filePath(target)), Shell::Result::Started);
+    QCOMPARE(shell.run(m_medium.filePath(target).toStdString()), Shell::Result::Started);
     const QStringList args = recorded();
     QCOMPARE(args.size(), 1);
     const QUrl url(args[0]);
@@ -149,11 +149,11 @@ void TestDesktopShell::addresses()
 {
     DesktopShell shell;
     const QString address = QStringLiteral("https://www.varnholt.example/support/index.htm?lang=da");
-    QCOMPARE(shell.run(address), Shell::Result::Started);
+    QCOMPARE(shell.run(address.toStdString()), Shell::Result::Started);
     QCOMPARE(recorded(), QStringList {address});
 
     QFile::remove(m_record);
-    QCOMPARE(shell.run(QStringLiteral("mailto:info@varnholt.example")), Shell::Result::Started);
+    QCOMPARE(shell.run("mailto:info@varnholt.example"), Shell::Result::Started);
     QCOMPARE(recorded(), QStringList {"mailto:info@varnholt.example"});
 }
 
@@ -168,16 +168,16 @@ void TestDesktopShell::programsRun()
     QVERIFY(QFile::copy(helper, folder + QStringLiteral("/Setup Tool")));
     QVERIFY(QFile(folder + QStringLiteral("/Setup Tool")).setPermissions(Executable));
     DesktopShell shell;
-    QCOMPARE(shell.run(folder + QStringLiteral("/setup tool")), Shell::Result::Started);
+    QCOMPARE(shell.run((folder + QStringLiteral("/setup tool")).toStdString()), Shell::Result::Started);
     QCOMPARE(waitFor(folder + QStringLiteral("/marker-program")), QDir(folder).canonicalPath().toUtf8());
 
     // A script without the execute bit: run through the interpreter its first line names.
     QVERIFY(writeFile(folder + QStringLiteral("/install.sh"), "#!/bin/sh\npwd > marker-script\n", Plain));
-    QCOMPARE(shell.run(folder + QStringLiteral("/install.sh")), Shell::Result::Started);
+    QCOMPARE(shell.run((folder + QStringLiteral("/install.sh")).toStdString()), Shell::Result::Started);
     QCOMPARE(waitFor(folder + QStringLiteral("/marker-script")), QDir(folder).canonicalPath().toUtf8() + "\n");
 
     QFile::remove(m_record);
-    QCOMPARE(shell.run(folder + QStringLiteral("/not here.exe")), Shell::Result::FileNotFound);
+    QCOMPARE(shell.run((folder + QStringLiteral("/not here.exe")).toStdString()), Shell::Result::FileNotFound);
     QTest::qWait(200);
     QVERIFY(!QFile::exists(m_record)); // nothing handed over for a missing file
 }

@@ -1,6 +1,6 @@
 // The real message boxes and the real ending.
-#include "platform/QtEnding.h"
-#include "platform/QtMessageBoxes.h"
+#include "platform/qt/QtEnding.h"
+#include "platform/qt/QtMessageBoxes.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -91,7 +91,7 @@ void TestPlatformWidgets::messageBoxes()
     });
     QtMessageBoxes boxes;
     const auto result
-        = boxes.show(MessageBoxes::Icon(icon), MessageBoxes::Buttons(buttons), QStringLiteral("Title"), text);
+        = boxes.show(MessageBoxes::Icon(icon), MessageBoxes::Buttons(buttons), "Title", text.toStdString());
     QCOMPARE(int(result), answer);
     const QString expectedButtons = buttons == int(MessageBoxes::Buttons::Ok)
         ? QString::number(QMessageBox::Ok)
