@@ -1,55 +1,82 @@
 #include "tests/fuzz/FuzzChecks.h"
 
 #include "entries/LoadEntryList.h"
+#include "entries/TextDecoding.h"
 #include "shortcut/DesktopEntry.h"
 #include "tests/support/DesktopEntryParser.h"
 
+#include <vector>
+
 namespace FuzzChecks {
 
-QString entryReader(const QByteArray &bytes)
+namespace {
+
+std::string joined(const std::vector<std::string> &parts, char separator)
+{
+    std::string out;
+    for (const std::string &part : parts)
+        out += (out.empty() ? "" : std::string(1, separator)) + part;
+    return out;
+}
+
+} // namespace
+
+std::string entryReader(std::string_view bytes)
 {
     int failures = 0;
     const EntryList list = ReadEntryList(bytes, [&] { ++failures; });
     if (failures > 2)
-        return QStringLiteral("%1 messages").arg(failures);
+        return std::to_string(failures) + " messages";
     if (list.usableCount() < 0 || list.usableCount() > EntryList::Capacity)
-        return QStringLiteral("usable count %1").arg(list.usableCount());
-    qsizetype total = 0;
-    for (int i = 0; i <= list.usableCount(); ++i)
+        return "usable count " + std::to_string(list.usableCount());
+    std::size_t total = 0;
+    for (int i = 0; i <= list.usableCount(); ++i) {
+        if (!isValidUtf8(list.file(i)) || !isValidUtf8(list.description(i)))
+            return "entry " + std::to_string(i) + " is not valid UTF-8";
         total += list.file(i).size() + list.description(i).size();
-    if (total > bytes.size())
-        return QStringLiteral("%1 characters read from %2 bytes").arg(total).arg(bytes.size());
-    if (!list.file(0).isEmpty() || !list.description(0).isEmpty())
-        return QStringLiteral("position 0 filled");
+    }
+    const std::size_t decoded = decodeInformationText(bytes).size();
+    if (total > decoded)
+        return std::to_string(total) + " bytes read from " + std::to_string(decoded) + " decoded bytes";
+    if (!list.file(0).empty() || !list.description(0).empty())
+        return "position 0 filled";
     return {};
 }
 
-QString desktopEntry(const QByteArray &bytes)
+std::string desktopEntry(std::string_view bytes)
 {
     // A folder name as the file system gives it: valid text, no NUL.
-    const QString folder = QString::fromUtf8(bytes);
-    if (folder.contains(QChar(0)) || folder.toUtf8() != bytes)
+    const std::string folder(bytes);
+    if (folder.find('\0') != std::string::npos || !isValidUtf8(folder))
         return {};
 
     DesktopEntry::Launcher launcher;
-    launcher.name = QStringLiteral("Zezuzav - Quillmere");
-    launcher.comment = QStringLiteral("Zezuzav Quillmere - StartupProgram");
-    launcher.program = folder + QStringLiteral("/startprogram");
+    launcher.name = "Zezuzav - Quillmere";
+    launcher.comment = "Zezuzav Quillmere - StartupProgram";
+    launcher.program = folder + "/startprogram";
     launcher.workingDirectory = folder;
-    launcher.icon = folder + QStringLiteral("/icon.png");
-    const QString text = QString::fromUtf8(DesktopEntry::text(launcher).toUtf8());
+    launcher.icon = folder + "/icon.png";
 
-    const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(text);
-    const QStringList keys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
-    if (!parsed.wellFormed || parsed.keys != keys || parsed.groups != QStringList {"Desktop Entry"})
-        return QStringLiteral("keys: ") + parsed.keys.join(u',');
-    const std::optional<QStringList> args = DesktopEntryParser::execArguments(parsed.values.value("Exec"));
-    if (!args || *args != QStringList {launcher.program})
-        return QStringLiteral("Exec parses to ") + (args ? args->join(u'|') : QStringLiteral("nothing"));
-    if (parsed.values.value("Path") != folder)
-        return QStringLiteral("Path parses to ") + parsed.values.value("Path");
-    if (parsed.values.value("Icon") != launcher.icon)
-        return QStringLiteral("Icon parses to ") + parsed.values.value("Icon");
+    const DesktopEntryParser::Parsed parsed = DesktopEntryParser::parse(DesktopEntry::text(launcher));
+    const std::vector<std::string> keys {"Type", "Name", "Comment", "Exec", "Path", "Icon", "Terminal"};
+    if (!parsed.wellFormed || parsed.keys != keys || parsed.groups != std::vector<std::string> {"Desktop Entry"})
+        return "keys: " + joined(parsed.keys, ',');
+    const std::string exec = parsed.values.at("Exec");
+    const std::optional<std::vector<std::string>> args = DesktopEntryParser::execArguments(exec);
+    const bool plain = args && *args == std::vector<std::string> {launcher.program};
+    const bool throughEnv = args && *args == std::vector<std::string> {"/usr/bin/env", launcher.program}
+        && launcher.program.find('=') == std::string::npos; // env would take it for a variable
+    if (!plain && !throughEnv)
+        return "Exec parses to " + (args ? joined(*args, '|') : std::string("nothing"));
+    // The first word is looked up before "%%" is undone: it may hold a "%" only in
+    // the one form env cannot start, a path holding "=" too.
+    const std::string firstWord = plain ? exec : exec.substr(0, exec.find(' '));
+    if (firstWord.find('%') != std::string::npos && launcher.program.find('=') == std::string::npos)
+        return "the first word of Exec holds a \"%\": " + exec;
+    if (parsed.values.at("Path") != folder)
+        return "Path parses to " + parsed.values.at("Path");
+    if (parsed.values.at("Icon") != launcher.icon)
+        return "Icon parses to " + parsed.values.at("Icon");
     return {};
 }
 

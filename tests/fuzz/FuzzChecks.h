@@ -1,18 +1,20 @@
 #pragma once
 
-#include <QByteArray>
-#include <QString>
+#include <string>
+#include <string_view>
 
 // The properties the fuzz targets check, shared with the test that replays the
 // corpus. Each returns an empty text when the input behaved, or what went wrong.
 namespace FuzzChecks {
 
 // Information-file bytes: reading never fails more than twice, keeps the count
-// in 16 bits, and every entry the window may show can be read.
-QString entryReader(const QByteArray &bytes);
+// in 16 bits, and every entry the window may show can be read, is valid UTF-8
+// and comes from the decoded text.
+std::string entryReader(std::string_view bytes);
 
 // A program folder (UTF-8): the launcher written for it parses back to exactly
-// that folder and program, with no extra key.
-QString desktopEntry(const QByteArray &bytes);
+// that folder and program, with no extra key, and the first word of its Exec
+// line names an existing program before any "%%" is undone.
+std::string desktopEntry(std::string_view bytes);
 
 } // namespace FuzzChecks

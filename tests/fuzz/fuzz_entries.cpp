@@ -4,13 +4,14 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QString problem
-        = FuzzChecks::entryReader(QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)));
-    if (!problem.isEmpty()) {
-        std::fprintf(stderr, "entry reader: %s\n", qPrintable(problem));
+    const std::string problem = FuzzChecks::entryReader(std::string_view(reinterpret_cast<const char *>(data), size));
+    if (!problem.empty()) {
+        std::fprintf(stderr, "entry reader: %s\n", problem.c_str());
         std::abort();
     }
     return 0;

@@ -4,27 +4,37 @@ namespace DesktopEntryParser {
 
 namespace {
 
-QString unescape(const QString &raw)
+constexpr char Blanks[] = " \t\n\v\f\r";
+
+std::string trimmed(const std::string &text)
 {
-    QString out;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        if (raw[i] != u'\\' || i + 1 == raw.size()) {
+    const std::size_t first = text.find_first_not_of(Blanks);
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(Blanks) - first + 1);
+}
+
+std::string unescape(const std::string &raw)
+{
+    std::string out;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        if (raw[i] != '\\' || i + 1 == raw.size()) {
             out += raw[i];
             continue;
         }
-        const QChar next = raw[++i];
-        if (next == u's')
-            out += u' ';
-        else if (next == u'n')
-            out += u'\n';
-        else if (next == u't')
-            out += u'\t';
-        else if (next == u'r')
-            out += u'\r';
-        else if (next == u'\\')
-            out += u'\\';
+        const char next = raw[++i];
+        if (next == 's')
+            out += ' ';
+        else if (next == 'n')
+            out += '\n';
+        else if (next == 't')
+            out += '\t';
+        else if (next == 'r')
+            out += '\r';
+        else if (next == '\\')
+            out += '\\';
         else {
-            out += u'\\';
+            out += '\\';
             out += next;
         }
     }
@@ -33,67 +43,69 @@ QString unescape(const QString &raw)
 
 } // namespace
 
-Parsed parse(const QString &text)
+Parsed parse(const std::string &text)
 {
     Parsed parsed;
-    const QStringList lines = text.split(u'\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString &line = lines[i];
-        if (line.isEmpty() && i == lines.size() - 1)
-            break;
-        if (line.startsWith(u'#') || line.trimmed().isEmpty())
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.starts_with('#') || trimmed(line).empty())
             continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            parsed.groups << line.mid(1, line.size() - 2);
+        if (line.starts_with('[') && line.ends_with(']')) {
+            parsed.groups.push_back(line.substr(1, line.size() - 2));
             continue;
         }
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0) {
+        const std::size_t eq = line.find('=');
+        if (eq == 0 || eq == std::string::npos) {
             parsed.wellFormed = false;
             continue;
         }
-        const QString key = line.left(eq).trimmed();
-        parsed.keys << key;
-        parsed.values.insert(key, unescape(line.mid(eq + 1)));
+        const std::string key = trimmed(line.substr(0, eq));
+        parsed.keys.push_back(key);
+        parsed.values[key] = unescape(line.substr(eq + 1));
     }
     return parsed;
 }
 
-std::optional<QStringList> execArguments(const QString &exec)
+std::optional<std::vector<std::string>> execArguments(const std::string &exec)
 {
-    QStringList args;
-    QString current;
+    std::vector<std::string> args;
+    std::string current;
     bool inArgument = false;
-    for (qsizetype i = 0; i < exec.size(); ++i) {
-        const QChar c = exec[i];
-        if (c == u'%') {
-            if (i + 1 < exec.size() && exec[i + 1] == u'%') {
-                current += u'%';
+    for (std::size_t i = 0; i < exec.size(); ++i) {
+        const char c = exec[i];
+        if (c == '%') {
+            if (i + 1 < exec.size() && exec[i + 1] == '%') {
+                current += '%';
                 inArgument = true;
                 ++i;
                 continue;
             }
             return std::nullopt; // field codes are not written by the program
         }
-        if (c == u'"') {
+        if (c == '"') {
             inArgument = true;
             for (++i;; ++i) {
                 if (i >= exec.size())
                     return std::nullopt;
-                const QChar q = exec[i];
-                if (q == u'"')
+                const char q = exec[i];
+                if (q == '"')
                     break;
-                if (q == u'\\') {
+                if (q == '\\') {
                     if (i + 1 >= exec.size())
                         return std::nullopt;
-                    const QChar e = exec[++i];
-                    if (e != u'"' && e != u'`' && e != u'$' && e != u'\\')
+                    const char e = exec[++i];
+                    if (e != '"' && e != '`' && e != '$' && e != '\\')
                         return std::nullopt;
                     current += e;
-                } else if (q == u'%') {
-                    if (i + 1 >= exec.size() || exec[i + 1] != u'%')
+                } else if (q == '%') {
+                    if (i + 1 >= exec.size() || exec[i + 1] != '%')
                         return std::nullopt;
-                    current += u'%';
+                    current += '%';
                     ++i;
                 } else {
                     current += q;
@@ -101,9 +113,9 @@ std::optional<QStringList> execArguments(const QString &exec)
             }
             continue;
         }
-        if (c == u' ') {
+        if (c == ' ') {
             if (inArgument)
-                args << current;
+                args.push_back(current);
             current.clear();
             inArgument = false;
             continue;
@@ -112,7 +124,7 @@ std::optional<QStringList> execArguments(const QString &exec)
         inArgument = true;
     }
     if (inArgument)
-        args << current;
+        args.push_back(current);
     return args;
 }
 
