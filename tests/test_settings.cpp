@@ -74,6 +74,7 @@ private Q_SLOTS:
     void copiesWritingAtOnceKeepBothKeys();
     void unusableStore_data();
     void unusableStore();
+    void garbageStoreIsRepaired();
     void loadSettingsKeepsListLikeStartPage();
 };
 
@@ -361,6 +362,22 @@ void TestSettings::unusableStore()
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         QCOMPARE(readAll(path), content);
     }
+}
+
+void TestSettings::garbageStoreIsRepaired()
+{
+    // Nothing in it reads as our section: start-up repairs, and the bytes stay.
+    static const char garbage[] = "\x00\xff[[[Zezuzav\nLukVedStart=\"\x01\x02\n=\n\xfe\xfe[]\n";
+    const QByteArray file(garbage, sizeof garbage - 1);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Varnholt Danmark.ini"));
+    QVERIFY(writeAll(path, file));
+    IniSettingsStore store(str(path));
+    ProgramState state;
+    LoadSettings(state, store);
+    QCOMPARE(state.startTarget, std::string("Presumptions.htm"));
+    QVERIFY(state.closeAfterLaunch);
+    QCOMPARE(readAll(path), file + "\n[Zezuzav]\nStartSide=Presumptions.htm\nLukVedStart=True\n");
 }
 
 void TestSettings::loadSettingsKeepsListLikeStartPage()
