@@ -17,6 +17,7 @@
 //   reg-delete SUBKEY              removes a key under HKEY_CURRENT_USER with all it holds
 //   desktop                        prints the user's desktop folder
 //   close TITLE                    asks the window to close, as its close box does
+//   rect TITLE                     prints the window's frame on the screen: "X Y W H"
 //   lnk PATH                       prints a shell link's path, icon, description and working folder
 //   time-window TITLE COMMAND...   starts the program, prints the milliseconds until its window is
 //                                  visible, then closes it and waits for its end
@@ -348,6 +349,13 @@ int wmain(int argc, wchar_t **argv)
             return 1;
         print(path);
         CoTaskMemFree(path);
+        return 0;
+    }
+    if (command == L"rect" && argc == 3) {
+        RECT r {};
+        GetWindowRect(required(arg(2)), &r);
+        print(std::to_wstring(r.left) + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" "
+              + std::to_wstring(r.bottom - r.top));
         return 0;
     }
     if (command == L"close" && argc == 3) {

@@ -29,14 +29,19 @@ using DisposeImageFn = int(WINAPI *)(void *);
 class ScopedGdiPlus
 {
 public:
-    ScopedGdiPlus() : m_library(SystemLibrary::load(L"gdiplus.dll"))
+    // GDI+ may decode through the Windows Imaging Component, which COM loads by its bare
+    // name, from the program's folder first: have the system's copy loaded before, so
+    // that the name is taken.
+    ScopedGdiPlus() : m_codecs(SystemLibrary::load(L"windowscodecs.dll")), m_library(SystemLibrary::load(L"gdiplus.dll"))
     {
         startup = SystemLibrary::function<GdiplusStartupFn>(m_library.get(), "GdiplusStartup");
         shutdown = SystemLibrary::function<GdiplusShutdownFn>(m_library.get(), "GdiplusShutdown");
         createBitmap = SystemLibrary::function<CreateBitmapFromStreamFn>(m_library.get(), "GdipCreateBitmapFromStream");
         createHBitmap = SystemLibrary::function<CreateHBITMAPFromBitmapFn>(m_library.get(), "GdipCreateHBITMAPFromBitmap");
         dispose = SystemLibrary::function<DisposeImageFn>(m_library.get(), "GdipDisposeImage");
-        if (!startup || !shutdown || !createBitmap || !createHBitmap || !dispose)
+        // Without the imaging component (Wine's GDI+ needs it and aborts on a call into a
+        // missing one) there are no pictures rather than no program.
+        if (!m_codecs || !startup || !shutdown || !createBitmap || !createHBitmap || !dispose)
             return;
         GdiplusStartupInput input;
         m_started = startup(&m_token, &input, nullptr) == 0;
@@ -57,6 +62,7 @@ public:
     DisposeImageFn dispose = nullptr;
 
 private:
+    ScopedLibrary m_codecs;
     ScopedLibrary m_library;
     ULONG_PTR m_token = 0;
     bool m_started = false;
