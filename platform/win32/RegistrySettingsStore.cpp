@@ -11,7 +11,9 @@ constexpr wchar_t SettingsRoot[] = L"Software\\VB and VBA Program Settings\\";
 constexpr DWORD MaxValueBytes = 64 * 1024; // a setting is a short text; anything longer is not ours
 } // namespace
 
-RegistrySettingsStore::RegistrySettingsStore(std::string application) : m_application(std::move(application)) { }
+RegistrySettingsStore::RegistrySettingsStore(std::string application)
+    : m_application(std::move(application))
+{ }
 
 std::wstring RegistrySettingsStore::sectionKey(const std::string &section) const
 {

@@ -13,7 +13,9 @@
 class ScopedHandle
 {
 public:
-    explicit ScopedHandle(HANDLE handle = INVALID_HANDLE_VALUE) : m_handle(handle) { }
+    explicit ScopedHandle(HANDLE handle = INVALID_HANDLE_VALUE)
+        : m_handle(handle)
+    { }
     ~ScopedHandle() { reset(); }
     ScopedHandle(const ScopedHandle &) = delete;
     ScopedHandle &operator=(const ScopedHandle &) = delete;
@@ -51,15 +53,18 @@ private:
 };
 
 // A GDI object (font, brush, pen, bitmap): DeleteObject.
-template <typename T>
-class ScopedGdiObj
+template <typename T> class ScopedGdiObj
 {
 public:
-    explicit ScopedGdiObj(T object = nullptr) : m_object(object) { }
+    explicit ScopedGdiObj(T object = nullptr)
+        : m_object(object)
+    { }
     ~ScopedGdiObj() { reset(); }
     ScopedGdiObj(const ScopedGdiObj &) = delete;
     ScopedGdiObj &operator=(const ScopedGdiObj &) = delete;
-    ScopedGdiObj(ScopedGdiObj &&other) noexcept : m_object(std::exchange(other.m_object, nullptr)) { }
+    ScopedGdiObj(ScopedGdiObj &&other) noexcept
+        : m_object(std::exchange(other.m_object, nullptr))
+    { }
     ScopedGdiObj &operator=(ScopedGdiObj &&other) noexcept
     {
         if (this != &other)
@@ -83,7 +88,10 @@ private:
 class ScopedGetDC
 {
 public:
-    explicit ScopedGetDC(HWND hwnd) : m_hwnd(hwnd), m_dc(GetDC(hwnd)) { }
+    explicit ScopedGetDC(HWND hwnd)
+        : m_hwnd(hwnd)
+        , m_dc(GetDC(hwnd))
+    { }
     ~ScopedGetDC()
     {
         if (m_dc)
@@ -102,7 +110,9 @@ private:
 class ScopedMemoryDC
 {
 public:
-    explicit ScopedMemoryDC(HDC compatibleWith) : m_dc(CreateCompatibleDC(compatibleWith)) { }
+    explicit ScopedMemoryDC(HDC compatibleWith)
+        : m_dc(CreateCompatibleDC(compatibleWith))
+    { }
     ~ScopedMemoryDC()
     {
         if (m_dc)
@@ -120,7 +130,10 @@ private:
 class ScopedSelectObject
 {
 public:
-    ScopedSelectObject(HDC dc, HGDIOBJ object) : m_dc(dc), m_previous(object ? SelectObject(dc, object) : nullptr) { }
+    ScopedSelectObject(HDC dc, HGDIOBJ object)
+        : m_dc(dc)
+        , m_previous(object ? SelectObject(dc, object) : nullptr)
+    { }
     ~ScopedSelectObject()
     {
         if (m_previous)
@@ -135,8 +148,7 @@ private:
 };
 
 // A COM interface pointer: Release.
-template <typename T>
-class ScopedComPtr
+template <typename T> class ScopedComPtr
 {
 public:
     ScopedComPtr() = default;
@@ -172,7 +184,9 @@ private:
 class ScopedCom
 {
 public:
-    ScopedCom() : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)) { }
+    ScopedCom()
+        : m_hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))
+    { }
     ~ScopedCom()
     {
         if (SUCCEEDED(m_hr))
@@ -191,7 +205,9 @@ private:
 class ScopedLibrary
 {
 public:
-    explicit ScopedLibrary(HMODULE module = nullptr) : m_module(module) { }
+    explicit ScopedLibrary(HMODULE module = nullptr)
+        : m_module(module)
+    { }
     ~ScopedLibrary()
     {
         if (m_module)
@@ -199,7 +215,9 @@ public:
     }
     ScopedLibrary(const ScopedLibrary &) = delete;
     ScopedLibrary &operator=(const ScopedLibrary &) = delete;
-    ScopedLibrary(ScopedLibrary &&other) noexcept : m_module(std::exchange(other.m_module, nullptr)) { }
+    ScopedLibrary(ScopedLibrary &&other) noexcept
+        : m_module(std::exchange(other.m_module, nullptr))
+    { }
     HMODULE get() const { return m_module; }
     explicit operator bool() const { return m_module != nullptr; }
 

@@ -6,7 +6,9 @@
 #include <shlobj.h>
 #include <shobjidl.h>
 
-ShortcutLauncherStore::ShortcutLauncherStore(std::string folder) : m_folder(std::move(folder)) { }
+ShortcutLauncherStore::ShortcutLauncherStore(std::string folder)
+    : m_folder(std::move(folder))
+{ }
 
 std::string ShortcutLauncherStore::desktopFolder() const
 {
@@ -37,8 +39,8 @@ bool ShortcutLauncherStore::writeLauncher(const Launcher &launcher)
     const std::wstring finalPath = folder + L'\\' + Utf8::toWide(launcher.name) + L".lnk";
     // Written under a name of its own and then moved over any earlier shortcut, so a
     // failure leaves either the old one or none, never half of a new one.
-    const std::wstring tempPath = folder + L"\\~" + Utf8::toWide(launcher.name) + L"."
-        + std::to_wstring(GetCurrentProcessId()) + L".tmp";
+    const std::wstring tempPath
+        = folder + L"\\~" + Utf8::toWide(launcher.name) + L"." + std::to_wstring(GetCurrentProcessId()) + L".tmp";
 
     ScopedCom com;
     ScopedComPtr<IShellLinkW> link;

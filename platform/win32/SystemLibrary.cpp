@@ -12,7 +12,8 @@ void restrictSearchToSystemFolder()
 {
     // Windows 8 and later, and Windows 7 with KB2533623; older systems go on as they are.
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI *)(DWORD);
-    const auto set = function<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    const auto set
+        = function<SetDefaultDllDirectoriesFn>(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
     if (set)
         set(LOAD_LIBRARY_SEARCH_SYSTEM32);
     // Never the current folder either (the medium's folder when started from Explorer).

@@ -23,8 +23,7 @@ HMODULE load(const wchar_t *name);
 HMODULE loadCommonControls();
 
 // A function of a loaded library, nullptr when the library or the function is missing.
-template <typename F>
-F function(HMODULE module, const char *name)
+template <typename F> F function(HMODULE module, const char *name)
 {
     if (!module)
         return nullptr;

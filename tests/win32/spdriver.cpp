@@ -37,11 +37,10 @@ namespace {
 
 void print(const std::wstring &text)
 {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
+    const int length
+        = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), length, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), length, nullptr, nullptr);
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fputc('\n', stdout);
     std::fflush(stdout);
@@ -238,11 +237,12 @@ int wmain(int argc, wchar_t **argv)
             RECT r {};
             GetWindowRect(child, &r);
             MapWindowPoints(nullptr, parent, reinterpret_cast<POINT *>(&r), 2);
-            print(className(child) + L" " + std::to_wstring(GetDlgCtrlID(child)) + L" " + std::to_wstring(r.left)
-                  + L" " + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" "
+            print(className(child) + L" " + std::to_wstring(GetDlgCtrlID(child)) + L" " + std::to_wstring(r.left) + L" "
+                  + std::to_wstring(r.top) + L" " + std::to_wstring(r.right - r.left) + L" "
                   + std::to_wstring(r.bottom - r.top) + L" " + windowText(child));
             if (className(child) == L"ComboBox")
-                print(L"# field height " + std::to_wstring(SendMessageW(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0))
+                print(L"# field height "
+                      + std::to_wstring(SendMessageW(child, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0))
                       + L", line height " + std::to_wstring(SendMessageW(child, CB_GETITEMHEIGHT, 0, 0)));
         }
         return 0;

@@ -14,10 +14,19 @@ int forWindow(HWND hwnd);
 // The DPI a new window gets on the primary monitor.
 int forSystem();
 
-inline int twips(int value, int dpi) { return MulDiv(value, dpi, TwipsPerInch); }
-inline int pixels(int value, int dpi) { return MulDiv(value, dpi, Standard); }
+inline int twips(int value, int dpi)
+{
+    return MulDiv(value, dpi, TwipsPerInch);
+}
+inline int pixels(int value, int dpi)
+{
+    return MulDiv(value, dpi, Standard);
+}
 // A font height (negative: the character height) for a size in hundredths of a point.
-inline int fontHeight(int centiPoints, int dpi) { return -MulDiv(centiPoints, dpi, 7200); }
+inline int fontHeight(int centiPoints, int dpi)
+{
+    return -MulDiv(centiPoints, dpi, 7200);
+}
 
 // A box given in twips, as a pixel rectangle at the DPI.
 RECT box(int left, int top, int width, int height, int dpi);

@@ -146,7 +146,9 @@ void unthemed(HWND control)
 
 } // namespace
 
-Form1::Form1(HINSTANCE instance) : m_instance(instance) { }
+Form1::Form1(HINSTANCE instance)
+    : m_instance(instance)
+{ }
 
 Form1::~Form1()
 {
@@ -160,8 +162,9 @@ bool Form1::create()
 {
     m_bigIcon = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_STARTPROGRAM), IMAGE_ICON,
                                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), LR_SHARED));
-    m_smallIcon = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_STARTPROGRAM), IMAGE_ICON,
-                                                GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+    m_smallIcon
+        = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_STARTPROGRAM), IMAGE_ICON,
+                                        GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
     m_hand = static_cast<HCURSOR>(
         LoadImageW(m_instance, MAKEINTRESOURCEW(IDC_HANDPOINTER), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
 
@@ -210,7 +213,8 @@ void Form1::createControls()
     // not overlap one another, and all lie above the drawn ones.
     m_command1 = child(L"BUTTON", L"", BS_OWNERDRAW, IdCommand1);
     m_cmdAfslut = child(L"BUTTON", L"", BS_OWNERDRAW, IdCmdAfslut);
-    m_check1 = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHTBUTTON, IdCheck1);
+    m_check1
+        = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHTBUTTON, IdCheck1);
     m_combo1 = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, IdCombo1);
     unthemed(m_check1);
     unthemed(m_combo1);
@@ -403,8 +407,7 @@ bool Form1::preTranslate(MSG &msg)
     const bool ours = msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd);
     if (ours && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
         // Key preview: the behaviour sees the key before the control that has the focus.
-        if (m_behaviour
-            && m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, keyTarget()))
+        if (m_behaviour && m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, keyTarget()))
             return true;
         if (!m_hwnd)
             return true;

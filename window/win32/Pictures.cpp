@@ -32,12 +32,15 @@ public:
     // GDI+ may decode through the Windows Imaging Component, which COM loads by its bare
     // name, from the program's folder first: have the system's copy loaded before, so
     // that the name is taken.
-    ScopedGdiPlus() : m_codecs(SystemLibrary::load(L"windowscodecs.dll")), m_library(SystemLibrary::load(L"gdiplus.dll"))
+    ScopedGdiPlus()
+        : m_codecs(SystemLibrary::load(L"windowscodecs.dll"))
+        , m_library(SystemLibrary::load(L"gdiplus.dll"))
     {
         startup = SystemLibrary::function<GdiplusStartupFn>(m_library.get(), "GdiplusStartup");
         shutdown = SystemLibrary::function<GdiplusShutdownFn>(m_library.get(), "GdiplusShutdown");
         createBitmap = SystemLibrary::function<CreateBitmapFromStreamFn>(m_library.get(), "GdipCreateBitmapFromStream");
-        createHBitmap = SystemLibrary::function<CreateHBITMAPFromBitmapFn>(m_library.get(), "GdipCreateHBITMAPFromBitmap");
+        createHBitmap
+            = SystemLibrary::function<CreateHBITMAPFromBitmapFn>(m_library.get(), "GdipCreateHBITMAPFromBitmap");
         dispose = SystemLibrary::function<DisposeImageFn>(m_library.get(), "GdipDisposeImage");
         // Without the imaging component (Wine's GDI+ needs it and aborts on a call into a
         // missing one) there are no pictures rather than no program.
@@ -95,7 +98,8 @@ HBITMAP decode(HINSTANCE instance, int id, COLORREF background)
     if (gdiplus.createBitmap(stream.get(), &bitmap) != 0 || !bitmap)
         return nullptr;
     HBITMAP result = nullptr;
-    const DWORD argb = 0xFF000000u | (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
+    const DWORD argb
+        = 0xFF000000u | (GetRValue(background) << 16) | (GetGValue(background) << 8) | GetBValue(background);
     if (gdiplus.createHBitmap(bitmap, &result, argb) != 0)
         result = nullptr;
     gdiplus.dispose(bitmap);

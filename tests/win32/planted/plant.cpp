@@ -25,6 +25,10 @@ BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 }
 
 // What a program importing comctl32 statically asks for; the others find nothing.
-__declspec(dllexport) void WINAPI InitCommonControls() { }
-__declspec(dllexport) BOOL WINAPI InitCommonControlsEx(const void *) { return FALSE; }
+__declspec(dllexport) void WINAPI InitCommonControls()
+{ }
+__declspec(dllexport) BOOL WINAPI InitCommonControlsEx(const void *)
+{
+    return FALSE;
+}
 }
