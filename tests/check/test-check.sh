@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# startprogram-check on real folders: a medium with one of each fault gets one line for
+# each, on its line, and exit status 2; a clean medium gets no output and 0; a medium
+# with warnings only gets 1. Usage: test-check.sh PROGRAM
+set -u
+check="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+fail() { echo "FAIL [check]: $*" >&2; exit 1; }
+
+clean="$work/clean"
+mkdir -p "$clean/Docs"
+touch "$clean/index.htm" "$clean/Presumptions.htm" "$clean/Docs/sheet one.pdf"
+printf '3\r\n"index.htm","Welcome"\r\n"Docs\\sheet one.pdf","Sheet"\r\n"https://www.varnholt.example/","Web"\r\n' \
+  > "$clean/info.txt"
+out="$("$check" "$clean")"
+status=$?
+[ "$status" = 0 ] && [ -z "$out" ] || fail "clean medium: status $status, output: $out"
+
+faulty="$work/faulty"
+mkdir -p "$faulty"
+touch "$faulty/INDEX.HTM" "$faulty/Http" "$work/outside.htm"
+{
+  printf '5\r\n'
+  printf '"index.htm","Welcome"\r\n'
+  printf '"..\\outside.htm","Outside"\r\n'
+  printf '"Http","Four letters"\r\n'
+  printf '"gone.pdf","%s"\r\n' "$(printf 'd%.0s' $(seq 81))"
+  printf '"http://","Web\x90"\r\n'
+} > "$faulty/info.txt"
+out="$(cd "$faulty" && "$check")" # the current folder when no folder is named
+status=$?
+expected="info.txt:1: warning: the usage page Presumptions.htm is missing: Information > About using and the Introduction link will fail
+info.txt:2: warning: \"index.htm\" is found only when letter case or a disc's \";1\" is ignored (INDEX.HTM): the start program finds it, other programs may not
+info.txt:3: error: \"..\\outside.htm\" leaves the medium: its \"..\" climbs above the start program's folder
+info.txt:4: warning: \"Http\" has four characters: it is taken as a file, not a web address
+info.txt:5: error: \"gone.pdf\" is missing from the medium
+info.txt:5: warning: the description has 81 characters: the list shows about 80
+info.txt:6: warning: neither UTF-8 nor Windows-1252 text: byte 0x90; the start program may show it as a different character
+info.txt:6: warning: \"http://\" is not a valid web address (http:// or https:// and a host)"
+[ "$status" = 2 ] || fail "faulty medium: status $status, not 2"
+[ "$out" = "$expected" ] || fail "faulty medium: $(diff <(echo "$expected") <(echo "$out"))"
+
+rm "$faulty/info.txt"
+printf '1\n"INDEX.HTM","Welcome"\n' > "$faulty/info.txt"
+touch "$faulty/Presumptions.htm"
+out="$("$check" "$faulty")"
+status=$?
+[ "$status" = 0 ] && [ -z "$out" ] || fail "exact names: status $status, output: $out"
+printf '1\n"index.htm","Welcome"\n' > "$faulty/info.txt"
+"$check" "$faulty" >/dev/null
+[ $? = 1 ] || fail "warnings only: status not 1"
+"$check" "$work/no such folder" 2>/dev/null
+[ $? = 2 ] || fail "a missing folder: status not 2"
+echo "PASS [check]"
