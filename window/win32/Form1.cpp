@@ -43,7 +43,7 @@ enum MenuId : WORD {
 
 constexpr UINT_PTR Label4ToolId = 1;
 
-// The layout in twips top-most first in the stacking order.
+// The layout in twips, top-most first in the stacking order.
 struct Box
 {
     Control control;
