@@ -283,7 +283,7 @@ TEST(LoadEntryList, LargeAndHostileFiles)
     std::string thousand = "1000\r\n";
     for (int i = 1; i <= 1000; ++i)
         thousand += "\"f" + std::to_string(i) + "\",\"" + std::string(10000, 'd') + "\"\r\n";
-    const std::size_t mb = 1024 * 1024;
+    const std::size_t mb = std::size_t(1024) * 1024;
 
     const std::vector<Row> rows {
         {"binary garbage", garbage, 0, 0, 1, ""},
@@ -324,7 +324,7 @@ TEST(LoadEntryList, PathLimitAndLanguage)
     FakeMessageBoxes boxes;
     EXPECT_EQ(LoadEntryList("D:\\", '\\', texts, TextTable::English, boxes, files).count(), 1);
     EXPECT_EQ(files.reads, std::vector<std::string> {"D:\\info.txt"});
-    EXPECT_EQ(files.limits, std::vector<std::size_t> {64u * 1024 * 1024});
+    EXPECT_EQ(files.limits, std::vector<std::size_t> {std::size_t(64) * 1024 * 1024});
     EXPECT_TRUE(boxes.shown.empty());
 
     // The error box speaks the program's language.

@@ -58,7 +58,7 @@ std::optional<std::string> FakeFileReader::read(const std::string &path, std::si
     return found->second.substr(0, maxBytes);
 }
 
-FakeFolders::FakeFolders(std::set<std::string> paths)
+FakeFolders::FakeFolders(const std::set<std::string> &paths)
 {
     for (const std::string &path : paths) {
         for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))

@@ -117,7 +117,7 @@ public:
 class FakeFolders : public FolderListing
 {
 public:
-    explicit FakeFolders(std::set<std::string> paths);
+    explicit FakeFolders(const std::set<std::string> &paths);
     bool exists(const std::string &path) const override;
     std::vector<std::string> entries(const std::string &folder) const override;
 

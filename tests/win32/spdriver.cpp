@@ -411,7 +411,8 @@ int wmain(int argc, wchar_t **argv)
             Sleep(1);
         QueryPerformanceCounter(&now);
         if (hwnd) {
-            print(std::to_wstring((now.QuadPart - begin.QuadPart) * 1000.0 / frequency.QuadPart));
+            print(std::to_wstring(static_cast<double>(now.QuadPart - begin.QuadPart) * 1000.0
+                                  / static_cast<double>(frequency.QuadPart)));
             PostMessageW(hwnd, WM_CLOSE, 0, 0);
         }
         if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)

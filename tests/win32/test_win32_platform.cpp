@@ -76,7 +76,7 @@ public:
     std::string path() const { return Utf8::fromWide(m_path); }
     std::string file(const std::string &name, const std::string &content) const
     {
-        const std::string full = path() + "\\" + name;
+        std::string full = path() + "\\" + name;
         HANDLE h = CreateFileW(Utf8::toWide(full).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
         DWORD written = 0;
         WriteFile(h, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
@@ -258,7 +258,7 @@ TEST(ShortcutLauncherStore, WritesALinkThatReadsBack)
     std::vector<std::wstring> names;
     do
         if (found.cFileName[0] != L'.')
-            names.push_back(found.cFileName);
+            names.emplace_back(found.cFileName);
     while (FindNextFileW(search, &found));
     FindClose(search);
     ASSERT_EQ(names, std::vector<std::wstring> {L"Zezuzav - Quillmere.lnk"});

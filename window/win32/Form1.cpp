@@ -213,8 +213,8 @@ void Form1::createControls()
     // not overlap one another, and all lie above the drawn ones.
     m_command1 = child(L"BUTTON", L"", BS_OWNERDRAW, IdCommand1);
     m_cmdAfslut = child(L"BUTTON", L"", BS_OWNERDRAW, IdCmdAfslut);
-    m_check1
-        = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHTBUTTON, IdCheck1);
+    // BS_LEFTTEXT (the same bit as BS_RIGHTBUTTON): the box at the right, beside Go.
+    m_check1 = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT, IdCheck1);
     m_combo1 = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, IdCombo1);
     unthemed(m_check1);
     unthemed(m_combo1);
