@@ -1,6 +1,6 @@
 #include "app/ProgramState.h"
 #include "tests/support/FakeForm1View.h"
-#include "tests/support/Fakes.h"
+#include "tests/support/FakeServices.h"
 #include "window/Form1Behaviour.h"
 
 #include <gtest/gtest.h>
@@ -31,36 +31,23 @@ std::string instruction(const std::string &target)
 }
 
 // The behaviour wired to fakes, with the state start-up would give it.
-struct Harness
+struct Harness : FakeServices
 {
-    FakeSettingsStore settings;
-    FakeMessageBoxes messages;
-    FakeShell shell;
-    FakeProgramLocation location;
-    FakeEnding ending;
-    FakeTicker countdown;
-    FakeLauncherStore launchers;
-    FakeFileReader files;
     FakeForm1View view;
     ProgramState state;
     std::unique_ptr<Form1Behaviour> form;
 
     explicit Harness(const std::vector<Entry> &entries = Entries, bool closeAfterLaunch = true)
     {
-        state.programVersion = "1.11UK";
-        state.startTarget = "index.htm";
-        state.closeAfterLaunch = closeAfterLaunch;
-        state.languageIndex = TextTable::English;
-        FillTextTable(state.textTable);
-        state.entryList.setCount(std::int16_t(entries.size()));
-        for (std::size_t i = 0; i < entries.size(); ++i)
-            state.entryList.setEntry(int(i) + 1, entries[i].file, entries[i].description);
+        std::vector<std::pair<std::string, std::string>> pairs;
+        for (const Entry &e : entries)
+            pairs.emplace_back(e.file, e.description);
+        fillState(state, pairs, closeAfterLaunch);
     }
 
     Form1Behaviour &make()
     {
-        form = std::make_unique<Form1Behaviour>(
-            state, Services {settings, messages, shell, location, ending, countdown, launchers, files}, view);
+        form = std::make_unique<Form1Behaviour>(state, services(), view);
         form->load();
         return *form;
     }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include "app/ProgramState.h"
-#include "app/Services.h"
-#include "tests/support/Fakes.h"
+#include "tests/support/FakeServices.h"
 #include "window/Form1Behaviour.h"
 #include "window/qt/Form1.h"
 
@@ -11,16 +9,8 @@
 #include <memory>
 
 // The Qt window over the real behaviour, wired to fakes, with the state start-up would give it.
-struct FormHarness
+struct FormHarness : FakeServices
 {
-    FakeSettingsStore settings;
-    FakeMessageBoxes messages;
-    FakeShell shell;
-    FakeProgramLocation location;
-    FakeEnding ending;
-    FakeTicker countdown;
-    FakeLauncherStore launchers;
-    FakeFileReader files;
     ProgramState state;
     std::unique_ptr<Form1> form;
     std::unique_ptr<Form1Behaviour> behaviour;
@@ -28,23 +18,16 @@ struct FormHarness
     // Entries as "file|description".
     explicit FormHarness(const QStringList &entries = {}, bool closeAfterLaunch = true)
     {
-        state.programVersion = "1.11UK";
-        state.startTarget = "index.htm";
-        state.closeAfterLaunch = closeAfterLaunch;
-        state.languageIndex = TextTable::English;
-        FillTextTable(state.textTable);
-        state.entryList.setCount(std::int16_t(entries.size()));
-        for (int i = 0; i < entries.size(); ++i) {
-            const QStringList fields = entries[i].split(u'|');
-            state.entryList.setEntry(i + 1, fields.value(0).toStdString(), fields.value(1).toStdString());
-        }
+        std::vector<std::pair<std::string, std::string>> pairs;
+        for (const QString &entry : entries)
+            pairs.emplace_back(entry.section(u'|', 0, 0).toStdString(), entry.section(u'|', 1).toStdString());
+        fillState(state, pairs, closeAfterLaunch);
     }
 
     Form1 &make()
     {
         form = std::make_unique<Form1>();
-        behaviour = std::make_unique<Form1Behaviour>(
-            state, Services {settings, messages, shell, location, ending, countdown, launchers, files}, *form);
+        behaviour = std::make_unique<Form1Behaviour>(state, services(), *form);
         form->setBehaviour(behaviour.get());
         behaviour->load();
         return *form;

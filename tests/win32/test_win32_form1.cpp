@@ -1,10 +1,7 @@
 // The Win32 front end, thin: its controls sit at the layout's boxes, and every event
 // reaches the behaviour (the core's own, over recording fakes). What the behaviour
 // then decides is the core's tests' business.
-#include "app/ProgramState.h"
-#include "app/Services.h"
-#include "tests/support/Fakes.h"
-#include "texts/TextTable.h"
+#include "tests/support/FakeServices.h"
 #include "window/Form1Behaviour.h"
 #include "window/win32/Form1.h"
 
@@ -19,17 +16,8 @@ namespace {
 
 constexpr int IdCombo1 = 1001, IdCheck1 = 1002, IdCommand1 = 1003, IdCmdAfslut = 1004;
 
-struct Harness
+struct Harness : FakeServices
 {
-    FakeSettingsStore settings;
-    FakeMessageBoxes messages;
-    FakeShell shell;
-    FakeProgramLocation location;
-    FakeEnding ending;
-    FakeTicker ticker;
-    FakeLauncherStore launchers;
-    FakeFileReader files;
-    Services services {settings, messages, shell, location, ending, ticker, launchers, files};
     ProgramState state;
     Form1 form {GetModuleHandleW(nullptr)};
     std::unique_ptr<Form1Behaviour> behaviour;
@@ -38,14 +26,10 @@ struct Harness
     {
         location.dir = "D:\\media";
         location.sep = '\\';
-        FillTextTable(state.textTable);
-        state.languageIndex = TextTable::English;
-        state.entryList.setCount(2);
-        state.entryList.setEntry(1, "index.htm", "First entry");
-        state.entryList.setEntry(2, "second.htm", "Second entry");
+        fillState(state, {{"index.htm", "First entry"}, {"second.htm", "Second entry"}}, /*closeAfterLaunch=*/false);
         if (!form.create())
             return;
-        behaviour = std::make_unique<Form1Behaviour>(state, services, form);
+        behaviour = std::make_unique<Form1Behaviour>(state, services(), form);
         form.setBehaviour(behaviour.get());
         behaviour->load();
         form.show(SW_SHOWNORMAL);
