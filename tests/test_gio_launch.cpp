@@ -58,7 +58,7 @@ QByteArray waitFor(const QString &path, int ms = 10000)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms) {
-        const QByteArray content = readAll(path);
+        QByteArray content = readAll(path);
         if (!content.isEmpty())
             return content;
         QTest::qWait(20);

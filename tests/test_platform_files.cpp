@@ -34,7 +34,7 @@ bool writeFile(const QString &path, const QByteArray &content)
 class PipeUnblocker
 {
 public:
-    explicit PipeUnblocker(QByteArray path)
+    explicit PipeUnblocker(const QByteArray &path)
         : m_thread([this, path] {
             std::unique_lock<std::mutex> lock(m_mutex);
             if (m_cv.wait_for(lock, std::chrono::seconds(10), [this] { return m_done; }))

@@ -331,7 +331,7 @@ void TestSettings::unusableStore()
     } else if (kind == QStringLiteral("dangling link")) {
         QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone/x.ini")), path));
     } else if (kind == QStringLiteral("too big")) {
-        content = "[Zezuzav]\nStartSide=index.htm\nLukVedStart=False\n" + QByteArray(2 * 1024 * 1024, ';');
+        content = "[Zezuzav]\nStartSide=index.htm\nLukVedStart=False\n" + QByteArray(qsizetype(2) * 1024 * 1024, ';');
         QVERIFY(writeAll(path, content));
     } else {
         if (::geteuid() == 0)

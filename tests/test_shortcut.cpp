@@ -49,7 +49,7 @@ QByteArray waitFor(const QString &path, int ms = 10000)
     QElapsedTimer timer;
     timer.start();
     while (timer.elapsed() < ms) {
-        const QByteArray content = readAll(path);
+        QByteArray content = readAll(path);
         if (content.endsWith('\n'))
             return content;
         QTest::qWait(20);

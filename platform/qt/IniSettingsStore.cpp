@@ -12,7 +12,7 @@
 namespace {
 
 // A settings file is a few lines; anything bigger is not ours to rewrite.
-constexpr std::size_t MaxFileSize = 1024 * 1024;
+constexpr std::size_t MaxFileSize = std::size_t(1024) * 1024;
 // Another copy of the program holds the lock only for one small write.
 constexpr int LockWaitMs = 2000;
 

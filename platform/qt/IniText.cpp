@@ -128,7 +128,7 @@ Place find(const std::vector<Line> &lines, const std::string &section, const std
 
 std::string decode(const std::string &raw)
 {
-    const std::string s = trimmed(raw);
+    std::string s = trimmed(raw);
     if (s.size() < 2 || s.front() != '"')
         return s;
     std::string out;
