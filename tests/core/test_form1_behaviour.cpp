@@ -40,6 +40,7 @@ struct Harness : FakeServices
     explicit Harness(const std::vector<Entry> &entries = Entries, bool closeAfterLaunch = true)
     {
         std::vector<std::pair<std::string, std::string>> pairs;
+        pairs.reserve(entries.size());
         for (const Entry &e : entries)
             pairs.emplace_back(e.file, e.description);
         fillState(state, pairs, closeAfterLaunch);

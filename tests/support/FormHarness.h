@@ -19,6 +19,7 @@ struct FormHarness : FakeServices
     explicit FormHarness(const QStringList &entries = {}, bool closeAfterLaunch = true)
     {
         std::vector<std::pair<std::string, std::string>> pairs;
+        pairs.reserve(std::size_t(entries.size()));
         for (const QString &entry : entries)
             pairs.emplace_back(entry.section(u'|', 0, 0).toStdString(), entry.section(u'|', 1).toStdString());
         fillState(state, pairs, closeAfterLaunch);
