@@ -46,6 +46,10 @@ void markTrusted(const QString &path)
 } // namespace
 
 FileLauncherStore::FileLauncherStore(QByteArray iconPng)
+    : m_iconPng([png = std::move(iconPng)] { return png; })
+{ }
+
+FileLauncherStore::FileLauncherStore(std::function<QByteArray()> iconPng)
     : m_iconPng(std::move(iconPng))
 { }
 
@@ -68,8 +72,9 @@ bool FileLauncherStore::writeLauncher(const Launcher &launcher)
 
     // The icon is a nicety: without it the launcher still starts the program.
     const QString icon = iconPath();
-    const bool iconWritten = !m_iconPng.isEmpty() && QDir().mkpath(QFileInfo(icon).absolutePath())
-        && writeWhole(icon, m_iconPng,
+    const QByteArray png = m_iconPng ? m_iconPng() : QByteArray();
+    const bool iconWritten = !png.isEmpty() && QDir().mkpath(QFileInfo(icon).absolutePath())
+        && writeWhole(icon, png,
                       QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                           | QFileDevice::ReadOther);
 

@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // Launchers as freedesktop desktop entries in the XDG desktop folder, with the
 // program's icon in the user's hicolor icon theme.
 class FileLauncherStore : public LauncherStore
@@ -12,6 +14,8 @@ class FileLauncherStore : public LauncherStore
 public:
     // iconPng: the program's icon as PNG, written beside the user's other icons.
     explicit FileLauncherStore(QByteArray iconPng);
+    // The icon made only when a launcher is written, so that start-up does not pay for it.
+    explicit FileLauncherStore(std::function<QByteArray()> iconPng);
 
     // XDG_DESKTOP_DIR from user-dirs.dirs, or ~/Desktop.
     std::string desktopFolder() const override;
@@ -22,5 +26,5 @@ public:
     static QString iconPath();
 
 private:
-    QByteArray m_iconPng;
+    std::function<QByteArray()> m_iconPng;
 };

@@ -65,6 +65,22 @@ QLabel *bar(QWidget *parent, const char *name, const QRect &box)
     return l;
 }
 
+// The drop-down list: its opened list shows the same colours as its closed face. The
+// list's window is made when it first opens, not at start-up (with a thousand lines it
+// would delay the window), so it takes the colours then.
+class ListOfEntries : public QComboBox
+{
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override
+    {
+        view()->setPalette(palette());
+        view()->window()->setPalette(palette());
+        QComboBox::showPopup();
+    }
+};
+
 QString fromUtf8(const std::string &text)
 {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -188,7 +204,7 @@ void Form1::buildControls()
     checkPalette.setColor(QPalette::WindowText, Navy);
     m_check1->setPalette(checkPalette);
 
-    m_combo1 = new QComboBox(m_client);
+    m_combo1 = new ListOfEntries(m_client);
     m_combo1->setObjectName(QStringLiteral("Combo1"));
     m_combo1->setGeometry(88, 48, 449, 21);
     m_combo1->setEditable(false);
@@ -198,9 +214,6 @@ void Form1::buildControls()
     for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         comboPalette.setColor(role, LightYellow);
     m_combo1->setPalette(comboPalette);
-    // The opened list shows the same colours as the closed face.
-    m_combo1->view()->setPalette(comboPalette);
-    m_combo1->view()->window()->setPalette(comboPalette);
 
     // Only the list, the check box and the two buttons take the focus.
     setTabOrder(m_command1, m_cmdAfslut);
@@ -381,7 +394,7 @@ bool Form1::keyPreview(QObject *watched, QKeyEvent *key)
     KeyTarget target = KeyTarget::Control;
     if (qobject_cast<QMenu *>(popup) || qobject_cast<QMenu *>(w) || qobject_cast<QMenuBar *>(w))
         target = KeyTarget::Menu;
-    else if (popup && popup == m_combo1->view()->window())
+    else if (popup && popup->parentWidget() == m_combo1)
         target = KeyTarget::OpenList;
     else if (w->window() != this)
         return false;
