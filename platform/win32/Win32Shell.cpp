@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Shell.h"
 
+#include "launch/ResolveTarget.h"
 #include "platform/win32/Utf8.h"
 
 #include <windows.h>
@@ -7,11 +8,6 @@
 #include <shellapi.h>
 
 namespace {
-
-bool isLetter(char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
 
 bool isMissing(DWORD error)
 {
@@ -31,18 +27,6 @@ std::wstring folderOf(const std::wstring &path)
 
 } // namespace
 
-bool Win32Shell::isAddress(const std::string &target)
-{
-    if (target.empty() || !isLetter(target[0]))
-        return false;
-    std::size_t i = 1;
-    while (i < target.size()
-           && (isLetter(target[i]) || (target[i] >= '0' && target[i] <= '9') || target[i] == '+' || target[i] == '-'
-               || target[i] == '.'))
-        ++i;
-    return i >= 2 && i < target.size() && target[i] == ':';
-}
-
 Shell::Result Win32Shell::run(const std::string &target)
 {
     const std::wstring file = Utf8::toWide(target);
@@ -50,7 +34,8 @@ Shell::Result Win32Shell::run(const std::string &target)
         return Result::FileNotFound;
 
     std::wstring directory;
-    if (!isAddress(target)) {
+    // A web or mail address goes as it is; a drive letter ("C:") is no scheme.
+    if (!hasScheme(target)) {
         // The shell reports a missing file, but not every missing folder: look first.
         const DWORD attributes = GetFileAttributesW(file.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {

@@ -7,8 +7,4 @@ class Win32Shell : public Shell
 {
 public:
     Result run(const std::string &target) override;
-
-    // True for a web or mail address: a scheme of two or more characters before ":"
-    // ("http:", "mailto:"), so that a drive letter ("C:") is a path.
-    static bool isAddress(const std::string &target);
 };

@@ -235,14 +235,6 @@ TEST(Win32Shell, DocumentIsOpenedByItsAssociation)
     EXPECT_NE(got.find("index"), std::string::npos) << got;
 }
 
-TEST(Win32Shell, AddressesAreToldFromDrives)
-{
-    EXPECT_TRUE(Win32Shell::isAddress("http://x"));
-    EXPECT_TRUE(Win32Shell::isAddress("mailto:info@varnholt.example"));
-    EXPECT_FALSE(Win32Shell::isAddress("C:\\media\\index.htm"));
-    EXPECT_FALSE(Win32Shell::isAddress("index.htm"));
-}
-
 TEST(ShortcutLauncherStore, WritesALinkThatReadsBack)
 {
     TempFolder folder;
