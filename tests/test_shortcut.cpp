@@ -118,6 +118,7 @@ private:
     QByteArray m_icon;
     QTemporaryDir m_bin;
     QString m_gioRecord;
+    int m_tests = 0;
     QByteArray m_path;
 };
 
@@ -129,13 +130,14 @@ void TestShortcut::initTestCase()
     buffer.open(QIODevice::WriteOnly);
     QVERIFY(icon.save(&buffer, "PNG"));
     m_path = qgetenv("PATH");
-    m_gioRecord = m_bin.filePath(QStringLiteral("gio.calls"));
-    qputenv("GIO_RECORD", m_gioRecord.toUtf8());
 }
 
 void TestShortcut::init()
 {
-    QFile::remove(m_gioRecord);
+    // A record of its own for each test: a gio started detached by an earlier test may
+    // still be writing to that one's.
+    m_gioRecord = m_bin.filePath(QStringLiteral("gio-%1.calls").arg(++m_tests));
+    qputenv("GIO_RECORD", m_gioRecord.toUtf8());
     // Each call records its arguments, one to a line, then a blank line, and ends at once.
     useGio("for a in \"$@\"; do printf '%s\\n' \"$a\"; done >> \"$GIO_RECORD\"; printf '\\n' >> \"$GIO_RECORD\"\n");
 }
