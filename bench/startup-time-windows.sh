@@ -4,7 +4,7 @@
 # CreateProcess until the window is visible; prints the medians in milliseconds.
 # Usage: startup-time.sh STATE PROGRAM.exe DRIVER.exe [RUNS]
 set -u
-here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/../tests/win32" && pwd)"
 state="$1"
 program="$2"
 driver="$3"
