@@ -35,7 +35,7 @@ int runStartProgram(int argc, char *argv[])
     QtProgramLocation location;
     QtEnding ending;
     QtTicker countdown("Timer3");
-    FileLauncherStore launchers(std::function<QByteArray()>(&Artwork::windowIconPng));
+    FileLauncherStore launchers {std::function<QByteArray()>(&Artwork::windowIconPng)};
     QtFileReader files;
     const Services services {settings, messages, shell, location, ending, countdown, launchers, files};
 
