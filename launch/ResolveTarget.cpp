@@ -26,16 +26,20 @@ bool hasScheme(const std::string &target)
     return i >= 2 && i < target.size() && target[i] == ':';
 }
 
-bool isWebAddressField(const std::string &field)
+bool startsWithHttp(const std::string &field)
 {
-    if (field.size() <= 4)
+    if (field.size() < 4)
         return false;
     for (std::size_t i = 0; i < 4; ++i) {
-        const char c = field[i];
-        if ((c & ~0x20) != "HTTP"[i])
+        if ((field[i] & ~0x20) != "HTTP"[i])
             return false;
     }
-    return hasScheme(field);
+    return true;
+}
+
+bool isWebAddressField(const std::string &field)
+{
+    return field.size() > 4 && startsWithHttp(field) && hasScheme(field);
 }
 
 std::string ResolveTarget(const std::string &programDir, char separator, const std::string &field)

@@ -6,6 +6,9 @@
 // letters, digits, "+", "-" or ".", then ":" ("http:", "mailto:"; not "C:").
 bool hasScheme(const std::string &target);
 
+// True when the first four characters are "HTTP" in any case.
+bool startsWithHttp(const std::string &field);
+
 // True for a file field that names a web address: longer than four characters,
 // "HTTP" (in any case) as its first four, and a scheme before a ":". Any other
 // field, "Http" or "httpdocs\a.htm" too, is a file on the medium, so the window

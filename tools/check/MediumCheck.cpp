@@ -150,15 +150,13 @@ void checkFile(const std::string &mediumDir, const std::string &field, int line,
 void checkEntry(const std::string &mediumDir, const std::string &file, const std::string &description, int line,
                 const FolderListing &folders, Report &report)
 {
-    const bool startsWithHttp = file.size() >= 4
-        && std::equal(file.begin(), file.begin() + 4, "HTTP", [](char a, char b) { return (a & ~0x20) == b; });
     if (isWebAddressField(file)) {
         if (!isValidWebAddress(file))
             report.warning(line, quoted(file) + " is not a valid web address (http:// or https:// and a host)");
     } else {
-        if (startsWithHttp && file.size() == 4)
+        if (startsWithHttp(file) && file.size() == 4)
             report.warning(line, quoted(file) + " has four characters: it is taken as a file, not a web address");
-        else if (startsWithHttp)
+        else if (startsWithHttp(file))
             report.warning(line, quoted(file) + " starts with \"HTTP\" but has no scheme: it is taken as a file");
         checkFile(mediumDir, file, line, folders, report);
     }
