@@ -1,5 +1,6 @@
-# Cross-compiling for 64-bit Windows 7 and later with Debian's mingw-w64 (posix threads),
-# statically linked against msvcrt, run under Wine for tests.
+# The same sources for 64-bit Windows: never shipped (the medium carries the 32-bit
+# exe of mingw-w64-i686.cmake). The Wine tests run this build on machines that cannot
+# start 32-bit Linux programs, which Wine's 32-bit half is.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_VERSION 6.1)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
