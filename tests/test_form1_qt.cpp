@@ -1,5 +1,6 @@
 // The Qt window forwards its events to the behaviour and shows what it is told.
 #include "tests/support/FormHarness.h"
+#include "window/qt/OneLineLabel.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -52,6 +53,7 @@ private Q_SLOTS:
     void escapeInMenus();
     void label4ClickOncePerClick();
     void checkBoxCaptionReadsAsWritten();
+    void oneLineLabelsShowTheirFirstLine();
 };
 
 void TestForm1Qt::showsWhatItIsTold()
@@ -171,8 +173,10 @@ void TestForm1Qt::escapeInMenus()
     QTest::keyClick(bar, Qt::Key_Escape);
     QCOMPARE(h.ending.calls, 0);
 
-    // Back on a control, Esc ends the program.
+    // Back on a control, Alt+Esc is the desktop's; Esc ends the program.
     h.find<QWidget>("Command1")->setFocus();
+    QTest::keyClick(h.find<QWidget>("Command1"), Qt::Key_Escape, Qt::AltModifier);
+    QCOMPARE(h.ending.calls, 0);
     QTest::keyClick(h.find<QWidget>("Command1"), Qt::Key_Escape);
     QCOMPARE(h.ending.calls, 1);
 }
@@ -213,6 +217,43 @@ void TestForm1Qt::checkBoxCaptionReadsAsWritten()
     for (int y = 0; y < image.height(); ++y)
         boxAtRight = boxAtRight || qGray(image.pixel(check->width() - 5, y)) < 250;
     QVERIFY2(boxAtRight, "no box at the right end");
+}
+
+void TestForm1Qt::oneLineLabelsShowTheirFirstLine()
+{
+    FormHarness h(Entries);
+    Form1 &form = h.make();
+    const std::string words = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
+                              "too, which is the widest of them and holds a small font";
+    for (const auto &[control, name] : {std::pair {Control::Label4, "Label4"}, std::pair {Control::Label6, "Label6"},
+                                        std::pair {Control::Label8, "Label8"}}) {
+        form.setCaption(control, words);
+        auto *label = h.find<OneLineLabel>(name);
+        // The whole caption stays the label's text; it draws whole words up to the edge.
+        QCOMPARE(label->text(), QString::fromStdString(words));
+        const QString shown = label->shownText();
+        QVERIFY2(!shown.isEmpty() && shown.size() < label->text().size(), qPrintable(name + (": " + shown)));
+        QVERIFY2(label->text().startsWith(shown) && label->text().at(shown.size()) == u' ',
+                 qPrintable(name + (": cut inside a word: " + shown)));
+        QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+
+        // Nothing of a second line: no ink below the first line's height.
+        QImage image(label->size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPalette black = label->palette();
+        black.setColor(QPalette::WindowText, Qt::black);
+        const QPalette kept = label->palette();
+        label->setPalette(black);
+        label->render(&image);
+        label->setPalette(kept);
+        const int lineHeight = label->fontMetrics().height();
+        bool inkAbove = false, inkBelow = false;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                (y < lineHeight ? inkAbove : inkBelow) |= qGray(image.pixel(x, y)) < 160;
+        QVERIFY2(inkAbove, name);
+        QVERIFY2(!inkBelow || lineHeight >= label->height(), qPrintable(name + QStringLiteral(": a second line shows")));
+    }
 }
 
 QTEST_MAIN(TestForm1Qt)

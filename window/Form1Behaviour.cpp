@@ -135,10 +135,11 @@ void Form1Behaviour::closeRequested()
     endProgram(); // the ending closes the window too; it acts only once
 }
 
-bool Form1Behaviour::keyPressed(Key key, KeyTarget target)
+bool Form1Behaviour::keyPressed(Key key, bool altHeld, KeyTarget target)
 {
-    // An open menu or drop-down list keeps its Esc: it closes itself.
-    if (key != Key::Escape || target != KeyTarget::Control)
+    // An open menu or drop-down list keeps its Esc: it closes itself. Alt+Esc is the
+    // desktop's key for sending the window back, never a way out.
+    if (key != Key::Escape || altHeld || target != KeyTarget::Control)
         return false;
     endProgram();
     return true;

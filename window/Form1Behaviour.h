@@ -32,9 +32,10 @@ public:
     void exitPressed();
     // The window's close box was used.
     void closeRequested();
-    // A key typed in the window, seen before the control that has the keyboard.
-    // True when the behaviour used it, so the control must not get it.
-    bool keyPressed(Key key, KeyTarget target);
+    // A key typed in the window, seen before the control that has the keyboard;
+    // `altHeld` when Alt was down with it. True when the behaviour used it, so the
+    // control must not get it.
+    bool keyPressed(Key key, bool altHeld, KeyTarget target);
     // The mouse moved over a control (Control::Form1: the window's background).
     void mouseMovedOver(Control control);
     // A control was clicked once (a double click is one click).

@@ -1,6 +1,7 @@
 #include "app/ProgramState.h"
 #include "tests/support/FakeForm1View.h"
 #include "tests/support/FakeServices.h"
+#include "window/FirstLine.h"
 #include "window/Form1Behaviour.h"
 
 #include <gtest/gtest.h>
@@ -234,7 +235,7 @@ TEST(Form1Behaviour, WaysOut)
         [](Form1Behaviour &f) { f.exitPressed(); },
         [](Form1Behaviour &f) { f.menuChosen(Menu::mnuAfslut); },
         [](Form1Behaviour &f) { f.closeRequested(); },
-        [](Form1Behaviour &f) { EXPECT_TRUE(f.keyPressed(Key::Escape, KeyTarget::Control)); },
+        [](Form1Behaviour &f) { EXPECT_TRUE(f.keyPressed(Key::Escape, false, KeyTarget::Control)); },
     };
     for (const auto &way : ways) {
         Harness h;
@@ -242,12 +243,15 @@ TEST(Form1Behaviour, WaysOut)
         EXPECT_EQ(h.ending.calls, 1);
     }
 
-    // An open menu or list keeps its Esc; other keys go on to the focused control.
+    // An open menu or list keeps its Esc; other keys go on to the focused control;
+    // Alt+Esc belongs to the desktop, wherever the keyboard is.
     Harness h;
     h.make();
-    EXPECT_FALSE(h.form->keyPressed(Key::Escape, KeyTarget::Menu));
-    EXPECT_FALSE(h.form->keyPressed(Key::Escape, KeyTarget::OpenList));
-    EXPECT_FALSE(h.form->keyPressed(Key::Other, KeyTarget::Control));
+    EXPECT_FALSE(h.form->keyPressed(Key::Escape, false, KeyTarget::Menu));
+    EXPECT_FALSE(h.form->keyPressed(Key::Escape, false, KeyTarget::OpenList));
+    EXPECT_FALSE(h.form->keyPressed(Key::Other, false, KeyTarget::Control));
+    EXPECT_FALSE(h.form->keyPressed(Key::Escape, true, KeyTarget::Control));
+    EXPECT_FALSE(h.form->keyPressed(Key::Escape, true, KeyTarget::Menu));
     EXPECT_EQ(h.ending.calls, 0);
 }
 
@@ -339,4 +343,33 @@ TEST(Form1Behaviour, ShortcutCommand)
     h.form->menuChosen(Menu::mnuMakeShortcut);
     ASSERT_EQ(h.launchers.written.size(), 1u);
     EXPECT_EQ(h.launchers.written[0].program, "/media/cdrom/startprogram");
+}
+
+TEST(FirstLine, WholeWordsWhileTheyFitAndNeverPastALineBreak)
+{
+    // Every byte one unit wide: what fits is what a fixed-pitch font would show.
+    const auto bytes = [](std::string_view piece) { return static_cast<int>(piece.size()); };
+    const struct
+    {
+        const char *name;
+        std::string caption;
+        int width;
+        std::string shown;
+    } rows[] = {
+        {"fits whole", "Choose:", 20, "Choose:"},
+        {"exactly the width", "one two", 7, "one two"},
+        {"the last word goes to the hidden line", "one two three", 10, "one two"},
+        {"a word wider than the box is cut at its edge", "Introduktion:", 5, "Introduktion:"},
+        {"a long first word, then more", "Introduktion: om brugen", 5, "Introduktion:"},
+        {"a line break ends the line", "one\r\ntwo", 20, "one"},
+        {"a bare line feed too", "one two\nthree", 20, "one two"},
+        {"leading spaces stay, trailing ones go", "  one two   three", 9, "  one two"},
+        {"spaces only", "   ", 10, ""},
+        {"empty", "", 10, ""},
+        {"UTF-8 is never cut inside a character", "\xC2\xA9 Varnholt Danmark A/S", 12, "\xC2\xA9 Varnholt"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(firstLine(row.caption, row.width, bytes), row.shown);
+    }
 }

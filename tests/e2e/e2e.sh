@@ -143,6 +143,8 @@ escape)
   entries
   start
   w="$(wait_window Startprogram)" || fail "no window"
+  press "$w" alt+Escape
+  ! wait_exit 2 || fail "Alt+Esc ended the program"
   press "$w" Escape
   wait_exit 5 || fail "Esc did not end the program"
   ;;

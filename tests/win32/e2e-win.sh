@@ -154,6 +154,8 @@ escape)
   entries
   start
   wait_window Startprogram || fail "no window"
+  drv keys Startprogram alt+escape
+  ! wait_exit 2 || fail "Alt+Esc ended the program"
   drv keys Startprogram escape
   wait_exit 5 || fail "Esc did not end the program"
   ;;

@@ -11,7 +11,7 @@
 //                                  prints its title, then its text
 //   press-box TITLE ok|yes|no      presses a button of the message box with that title
 //   keys TITLE KEY...              gives the window the keyboard and types: return, escape, tab, down, up,
-//                                  space, alt+LETTER, or a single letter
+//                                  space, alt+escape, alt+LETTER, or a single letter
 //   reg-get SUBKEY VALUE           prints a REG_SZ value under HKEY_CURRENT_USER
 //   reg-set SUBKEY VALUE TEXT      writes a REG_SZ value under HKEY_CURRENT_USER
 //   reg-delete SUBKEY              removes a key under HKEY_CURRENT_USER with all it holds
@@ -62,24 +62,27 @@ std::wstring className(HWND hwnd)
     return name;
 }
 
+struct TitleSearch
+{
+    const std::wstring *title;
+    HWND found;
+};
+
+BOOL CALLBACK matchTitle(HWND hwnd, LPARAM lParam)
+{
+    auto *s = reinterpret_cast<TitleSearch *>(lParam);
+    if (IsWindowVisible(hwnd) && windowText(hwnd) == *s->title) {
+        s->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 // Visible top-level windows with exactly this title.
 HWND findVisible(const std::wstring &title)
 {
-    struct Search
-    {
-        const std::wstring *title;
-        HWND found;
-    } search {&title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            auto *s = reinterpret_cast<Search *>(lParam);
-            if (IsWindowVisible(hwnd) && windowText(hwnd) == *s->title) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TitleSearch search {&title, nullptr};
+    EnumWindows(matchTitle, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
@@ -94,18 +97,19 @@ HWND waitVisible(const std::wstring &title, double seconds)
     return nullptr;
 }
 
+BOOL CALLBACK matchMessageBox(HWND hwnd, LPARAM lParam)
+{
+    if (IsWindowVisible(hwnd) && className(hwnd) == L"#32770") {
+        *reinterpret_cast<HWND *>(lParam) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 HWND findMessageBox()
 {
     HWND found = nullptr;
-    EnumWindows(
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            if (IsWindowVisible(hwnd) && className(hwnd) == L"#32770") {
-                *reinterpret_cast<HWND *>(lParam) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumWindows(matchMessageBox, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
@@ -119,16 +123,16 @@ HWND required(const std::wstring &title)
     return hwnd;
 }
 
+BOOL CALLBACK collectChild(HWND hwnd, LPARAM lParam)
+{
+    reinterpret_cast<std::vector<HWND> *>(lParam)->push_back(hwnd);
+    return TRUE;
+}
+
 std::vector<HWND> children(HWND parent)
 {
     std::vector<HWND> list;
-    EnumChildWindows(
-        parent,
-        [](HWND hwnd, LPARAM lParam) -> BOOL {
-            reinterpret_cast<std::vector<HWND> *>(lParam)->push_back(hwnd);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&list));
+    EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&list));
     return list;
 }
 
@@ -169,6 +173,11 @@ bool type(const std::wstring &name)
         tap(VK_SPACE);
     else if (name == L"f4")
         tap(VK_F4);
+    else if (name == L"alt+escape") {
+        inputs.push_back(key(VK_MENU, false));
+        tap(VK_ESCAPE);
+        inputs.push_back(key(VK_MENU, true));
+    }
     else if (name.size() == 5 && name.rfind(L"alt+", 0) == 0) {
         inputs.push_back(key(VK_MENU, false));
         tap(static_cast<WORD>(towupper(name[4])));

@@ -106,6 +106,29 @@ TEST(Win32Form1, ControlsAtTheirBoxes)
     EXPECT_FALSE(style & WS_THICKFRAME) << "fixed border";
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    // The check box's caption sits right-justified against its box at the right end.
+    const LONG_PTR check = GetWindowLongPtrW(GetDlgItem(h.hwnd(), IdCheck1), GWL_STYLE);
+    EXPECT_TRUE((check & BS_LEFTTEXT) && (check & BS_RIGHT) == BS_RIGHT);
+}
+
+TEST(Win32Form1, OneLineLabelsShowTheirFirstLine)
+{
+    Harness h;
+    const std::string words = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
+                              "too, which is the widest of them and holds a small font";
+    const std::wstring wide(words.begin(), words.end());
+    for (const Control control : {Control::Label4, Control::Label6, Control::Label8}) {
+        SCOPED_TRACE(static_cast<int>(control));
+        h.form.setCaption(control, words);
+        const std::wstring shown = h.form.shownText(control);
+        ASSERT_FALSE(shown.empty());
+        EXPECT_LT(shown.size(), wide.size());
+        EXPECT_EQ(wide.compare(0, shown.size(), shown), 0);
+        EXPECT_EQ(wide[shown.size()], L' ') << "cut inside a word";
+    }
+    // The instruction text breaks into its box: all of it is drawn.
+    h.form.setCaption(Control::Label2, words);
+    EXPECT_EQ(h.form.shownText(Control::Label2), wide);
 }
 
 TEST(Win32Form1, ShowsWhatTheLoadTellsIt)
@@ -236,22 +259,22 @@ TEST(Win32Form1, EnterPressesOnlyTheFocusedPictureButton)
     EXPECT_EQ(h.ending.calls, 0);
 }
 
+static BOOL CALLBACK matchToolTip(HWND hwnd, LPARAM found)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) {
+        *reinterpret_cast<HWND *>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 TEST(Win32Form1, ToolTips)
 {
     Harness h;
     HWND tip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND hwnd, LPARAM found) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(hwnd, name, 64);
-            if (lstrcmpiW(name, TOOLTIPS_CLASSW) == 0) {
-                *reinterpret_cast<HWND *>(found) = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tip));
+    EnumThreadWindows(GetCurrentThreadId(), matchToolTip, reinterpret_cast<LPARAM>(&tip));
     ASSERT_TRUE(tip) << "comctl32 tooltips";
     EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 3);
     wchar_t text[80] = {};

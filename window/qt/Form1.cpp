@@ -5,6 +5,7 @@
 #include "window/qt/Artwork.h"
 #include "window/qt/FrmGraphics.h"
 #include "window/qt/LineControl.h"
+#include "window/qt/OneLineLabel.h"
 #include "window/qt/PictureButton.h"
 #include "window/qt/RightBoxCheckBox.h"
 
@@ -46,6 +47,18 @@ void setTextColour(QWidget *widget, const QColor &colour)
 QLabel *label(QWidget *parent, const char *name, const QRect &box)
 {
     auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setText(QString::fromLatin1(name));
+    l->setGeometry(box);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+// Label4, Label6 and Label8: boxes of one line.
+QLabel *oneLineLabel(QWidget *parent, const char *name, const QRect &box)
+{
+    auto *l = new OneLineLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setText(QString::fromLatin1(name));
     l->setGeometry(box);
@@ -155,7 +168,7 @@ void Form1::buildControls()
 
     m_label3 = bar(m_client, "Label3", QRect(0, 0, 73, 393));
 
-    m_label4 = label(m_client, "Label4", QRect(88, 84, 113, 17));
+    m_label4 = oneLineLabel(m_client, "Label4", QRect(88, 84, 113, 17));
     m_label4->setFont(arial(11.25, true));
     setTextColour(m_label4, Qt::white);
     m_label4->setCursor(m_hand);
@@ -168,7 +181,7 @@ void Form1::buildControls()
     m_line1->setObjectName(QStringLiteral("Line1"));
     m_line1->setGeometry(88, 248, 441, 2);
 
-    m_label8 = label(m_client, "Label8", QRect(88, 248, 393, 25));
+    m_label8 = oneLineLabel(m_client, "Label8", QRect(88, 248, 393, 25));
     m_label8->setFont(arial(8.25, false, QStringLiteral("Arial Unicode MS")));
 
     m_image1 = label(m_client, "Image1", QRect(432, 8, 153, 32));
@@ -176,9 +189,8 @@ void Form1::buildControls()
     // Its design picture (the logo) is replaced by the banner before the window is
     // first shown, so it is not decoded at all.
 
-    m_label6 = label(m_client, "Label6", QRect(88, 24, 265, 25));
+    m_label6 = oneLineLabel(m_client, "Label6", QRect(88, 24, 265, 25));
     m_label6->setFont(arial(14.25));
-    m_label6->setWordWrap(true);
     setTextColour(m_label6, Navy);
 
     m_cmdAfslut = new PictureButton(Artwork::picture(Artwork::ExitPicture), ButtonFace, m_client);
@@ -398,7 +410,8 @@ bool Form1::keyPreview(QObject *watched, QKeyEvent *key)
         target = KeyTarget::OpenList;
     else if (w->window() != this)
         return false;
-    return m_behaviour->keyPressed(key->key() == Qt::Key_Escape ? Key::Escape : Key::Other, target);
+    return m_behaviour->keyPressed(key->key() == Qt::Key_Escape ? Key::Escape : Key::Other,
+                                   key->modifiers().testFlag(Qt::AltModifier), target);
 }
 
 bool Form1::label4Mouse(QEvent *event)

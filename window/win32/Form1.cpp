@@ -3,6 +3,7 @@
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Utf8.h"
 #include "texts/ProductTexts.h"
+#include "window/FirstLine.h"
 #include "window/Form1Behaviour.h"
 #include "window/win32/Dpi.h"
 #include "window/win32/FrmGraphics.h"
@@ -213,8 +214,10 @@ void Form1::createControls()
     // not overlap one another, and all lie above the drawn ones.
     m_command1 = child(L"BUTTON", L"", BS_OWNERDRAW, IdCommand1);
     m_cmdAfslut = child(L"BUTTON", L"", BS_OWNERDRAW, IdCmdAfslut);
-    // BS_LEFTTEXT (the same bit as BS_RIGHTBUTTON): the box at the right, beside Go.
-    m_check1 = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT, IdCheck1);
+    // BS_LEFTTEXT (the same bit as BS_RIGHTBUTTON): the box at the right, beside Go;
+    // BS_RIGHT: the caption right-justified against it.
+    m_check1 =
+        child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT, IdCheck1);
     m_combo1 = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, IdCombo1);
     unthemed(m_check1);
     unthemed(m_combo1);
@@ -406,8 +409,12 @@ bool Form1::preTranslate(MSG &msg)
         return false;
     const bool ours = msg.hwnd == m_hwnd || IsChild(m_hwnd, msg.hwnd);
     if (ours && (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN)) {
-        // Key preview: the behaviour sees the key before the control that has the focus.
-        if (m_behaviour && m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, keyTarget()))
+        // Key preview: the behaviour sees the key before the control that has the focus
+        // (and before IsDialogMessageW turns Esc into IDCANCEL). A key with Alt held comes
+        // as WM_SYSKEYDOWN.
+        const bool altHeld = msg.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0;
+        if (m_behaviour &&
+            m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, altHeld, keyTarget()))
             return true;
         if (!m_hwnd)
             return true;
@@ -847,10 +854,10 @@ void Form1::paint(HDC dc, const RECT &client)
             FillRect(dc, &r, m_navyBrush.get());
             break;
         case Control::Label2:
-            drawLabel(dc, Control::Label2, m_fontLabel2.get(), controlText);
+            drawLabel(dc, Control::Label2, controlText);
             break;
         case Control::Label4:
-            drawLabel(dc, Control::Label4, m_fontLabel4.get(), m_linkColour);
+            drawLabel(dc, Control::Label4, m_linkColour);
             break;
         case Control::Image2:
             Pictures::drawStretched(dc, m_photo.get(), r);
@@ -861,13 +868,13 @@ void Form1::paint(HDC dc, const RECT &client)
             break;
         }
         case Control::Label8:
-            drawLabel(dc, Control::Label8, m_fontLabel8.get(), controlText);
+            drawLabel(dc, Control::Label8, controlText);
             break;
         case Control::Image1:
             Pictures::drawStretched(dc, m_banner, r);
             break;
         case Control::Label6:
-            drawLabel(dc, Control::Label6, m_fontLabel6.get(), Navy);
+            drawLabel(dc, Control::Label6, Navy);
             break;
         default:
             break; // the windowed controls draw themselves
@@ -875,31 +882,70 @@ void Form1::paint(HDC dc, const RECT &client)
     }
 }
 
-void Form1::drawLabel(HDC dc, Control control, HFONT font, COLORREF colour)
+const std::wstring *Form1::caption(Control control) const
 {
-    const std::wstring *text = nullptr;
     switch (control) {
     case Control::Label2:
-        text = &m_label2;
-        break;
+        return &m_label2;
     case Control::Label4:
-        text = &m_label4;
-        break;
+        return &m_label4;
     case Control::Label6:
-        text = &m_label6;
-        break;
+        return &m_label6;
     case Control::Label8:
-        text = &m_label8;
-        break;
+        return &m_label8;
     default:
-        return;
+        return nullptr;
     }
+}
+
+HFONT Form1::labelFont(Control control) const
+{
+    switch (control) {
+    case Control::Label2:
+        return m_fontLabel2.get();
+    case Control::Label4:
+        return m_fontLabel4.get();
+    case Control::Label6:
+        return m_fontLabel6.get();
+    case Control::Label8:
+        return m_fontLabel8.get();
+    default:
+        return nullptr;
+    }
+}
+
+std::wstring Form1::shownText(Control control) const
+{
+    const std::wstring *text = caption(control);
+    if (!text)
+        return {};
+    if (control == Control::Label2)
+        return *text;
+    ScopedGetDC dc(m_hwnd);
+    ScopedSelectObject selected(dc, labelFont(control));
+    const RECT r = controlRect(control);
+    const auto measure = [&dc](std::string_view piece) {
+        const std::wstring wide = Utf8::toWide(std::string(piece));
+        SIZE size {};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+    };
+    return Utf8::toWide(firstLine(Utf8::fromWide(*text), r.right - r.left, measure));
+}
+
+void Form1::drawLabel(HDC dc, Control control, COLORREF colour)
+{
+    if (!caption(control))
+        return;
+    const std::wstring text = shownText(control);
     RECT r = controlRect(control);
-    ScopedSelectObject selected(dc, font);
+    ScopedSelectObject selected(dc, labelFont(control));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, colour);
-    // Left-aligned from the top, broken at words and cut off at the box's edges.
-    DrawTextW(dc, text->c_str(), static_cast<int>(text->size()), &r, DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
+    // Left-aligned from the top and cut off at the box's edges; Label2 breaks at words
+    // into its box, the others show their first line.
+    const UINT lines = control == Control::Label2 ? DT_WORDBREAK : DT_SINGLELINE;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | lines);
 }
 
 void Form1::onDrawItem(const DRAWITEMSTRUCT &item)

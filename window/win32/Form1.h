@@ -54,6 +54,9 @@ public:
     Control drawnControlAt(POINT point) const;
     // A control's box in client pixels at the window's DPI.
     RECT controlRect(Control control) const;
+    // The part of a label's caption that it draws: the first line of Label4, Label6 and
+    // Label8, which hold one line each; all of Label2, which breaks into its box.
+    std::wstring shownText(Control control) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -69,7 +72,9 @@ private:
 
     void onPaint();
     void paint(HDC dc, const RECT &update);
-    void drawLabel(HDC dc, Control control, HFONT font, COLORREF colour);
+    void drawLabel(HDC dc, Control control, COLORREF colour);
+    const std::wstring *caption(Control control) const;
+    HFONT labelFont(Control control) const;
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onCommand(WORD id, WORD code, HWND control);
     LRESULT onCtlColor(UINT message, HDC dc, HWND control);
