@@ -9,11 +9,6 @@
 
 namespace {
 
-bool isMissing(DWORD error)
-{
-    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-}
-
 // The folder that holds a file path, or empty when the path names none.
 std::wstring folderOf(const std::wstring &path)
 {
@@ -26,6 +21,22 @@ std::wstring folderOf(const std::wstring &path)
 }
 
 } // namespace
+
+bool Win32Shell::isMissing(unsigned long error)
+{
+    switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_NOT_READY: // the disc was taken out
+    case ERROR_BAD_NET_NAME: // the share went away
+    case ERROR_BAD_NETPATH:
+    case ERROR_DEV_NOT_EXIST: // the drive went away
+    case ERROR_INVALID_DRIVE:
+        return true;
+    default:
+        return false;
+    }
+}
 
 Shell::Result Win32Shell::run(const std::string &target)
 {
@@ -40,7 +51,7 @@ Shell::Result Win32Shell::run(const std::string &target)
         const DWORD attributes = GetFileAttributesW(file.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
             const DWORD error = GetLastError();
-            if (isMissing(error) || error == ERROR_INVALID_NAME || error == ERROR_BAD_NETPATH)
+            if (isMissing(error) || error == ERROR_INVALID_NAME)
                 return Result::FileNotFound;
         } else if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
             directory = folderOf(file); // a program starts in its own folder

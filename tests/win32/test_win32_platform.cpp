@@ -215,6 +215,25 @@ TEST(Win32Shell, MissingFileAndFolderAreReportedOnce)
     EXPECT_NE(boxes.shown[0].find(target), std::string::npos) << boxes.shown[0];
 }
 
+TEST(Win32Shell, ErrorsThatMeanTheTargetIsNotThere)
+{
+    // A medium gone away after start-up is reported as a missing file, not as nothing.
+    const struct
+    {
+        DWORD error;
+        bool missing;
+    } rows[] = {
+        {ERROR_FILE_NOT_FOUND, true}, {ERROR_PATH_NOT_FOUND, true}, {ERROR_NOT_READY, true},
+        {ERROR_BAD_NET_NAME, true},   {ERROR_BAD_NETPATH, true},    {ERROR_DEV_NOT_EXIST, true},
+        {ERROR_INVALID_DRIVE, true},  {ERROR_ACCESS_DENIED, false}, {ERROR_NO_ASSOCIATION, false},
+        {ERROR_SUCCESS, false},       {ERROR_SHARING_VIOLATION, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.error);
+        EXPECT_EQ(Win32Shell::isMissing(row.error), row.missing);
+    }
+}
+
 TEST(Win32Shell, WebAddressIsHandedToTheDesktopAsItIs)
 {
     clearRecord();

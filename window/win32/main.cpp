@@ -22,6 +22,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
     // Before anything is loaded at run time: never a DLL from the medium's folder.
     SystemLibrary::restrictSearchToSystemFolder();
+    // A medium that has gone away is our "Command aborted", not the system's "There is
+    // no disk in the drive" box.
+    SetErrorMode(GetErrorMode() | SEM_FAILCRITICALERRORS);
     ScopedCom com; // the shell and the shortcut use COM on this thread
 
     RegistrySettingsStore settings;
