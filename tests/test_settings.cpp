@@ -4,6 +4,7 @@
 #include "app/Settings.h"
 #include "platform/qt/IniSettingsStore.h"
 #include "platform/qt/IniText.h"
+#include "tests/fuzz/SettingsFileCheck.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,6 +77,7 @@ private Q_SLOTS:
     void unusableStore();
     void garbageStoreIsRepaired();
     void loadSettingsKeepsListLikeStartPage();
+    void fuzzCorpusBehaves();
 };
 
 void TestSettings::roundTrip()
@@ -394,6 +396,22 @@ void TestSettings::loadSettingsKeepsListLikeStartPage()
     QCOMPARE(state.startTarget, std::string("a,b.htm"));
     QVERIFY(!state.closeAfterLaunch);
     QCOMPARE(readAll(path), file);
+}
+
+
+void TestSettings::fuzzCorpusBehaves()
+{
+    // The settings file's fuzz corpus, through the check its fuzz target makes.
+    const QDir corpus(QStringLiteral(FUZZ_CORPUS_DIR));
+    const QStringList names = corpus.entryList(QDir::Files, QDir::Name);
+    QVERIFY2(names.size() >= 5, qPrintable(corpus.path() + " is nearly empty"));
+    for (const QString &name : names) {
+        QFile file(corpus.filePath(name));
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+        const QByteArray bytes = file.readAll();
+        const std::string problem = FuzzChecks::settingsFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        QVERIFY2(problem.empty(), qPrintable(name + ": " + QString::fromStdString(problem)));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
