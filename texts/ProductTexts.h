@@ -34,6 +34,8 @@ inline constexpr char ContactBCaption[] = "Søren Dal (soeren.dal@varnholt.examp
 inline constexpr char UsagePage[] = "Presumptions.htm";
 inline constexpr char DefaultStartPage[] = "index.htm";
 
+// The product the banner shows, as a screen reader names the banner.
+inline constexpr char ProductName[] = "Zezuzav Quillmere";
 inline constexpr char ShortcutName[] = "Zezuzav - Quillmere";
 inline constexpr char ShortcutDescription[] = "Zezuzav Quillmere - StartupProgram";
 
