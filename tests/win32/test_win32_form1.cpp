@@ -11,6 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -289,4 +292,61 @@ TEST(Win32Form1, ToolTips)
     tool.uId = reinterpret_cast<UINT_PTR>(h.control(IdCmdAfslut));
     SendMessageW(tip, TTM_GETTEXTW, 80, reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(text, L"Exit");
+}
+
+TEST(Win32Form1, WhatAScreenReaderFinds)
+{
+    Harness h;
+    // The children in window order, as a reader walks them: class and name.
+    std::vector<std::pair<std::wstring, std::wstring>> children;
+    for (HWND child = GetWindow(h.hwnd(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[64] = {}, text[512] = {};
+        GetClassNameW(child, cls, 64);
+        GetWindowTextW(child, text, 512);
+        if (GetParent(child) == h.hwnd() && lstrcmpiW(cls, TOOLTIPS_CLASSW) != 0)
+            children.emplace_back(cls, text);
+    }
+    const std::wstring instruction = children.size() > 7 ? children[7].second : L"";
+    const std::vector<std::pair<std::wstring, std::wstring>> expected {
+        {L"Button", L"Go!"},
+        {L"Button", L"Exit"},
+        {L"Button", L"Leave this program running"},
+        {L"Static", L"Zezuzav Quillmere"},
+        {L"Static", L"Choose:"},
+        {L"ComboBox", L"First entry"}, // the chosen line
+        {L"Button", L"Introduction:"},
+        {L"Static", instruction},
+        {L"Static", L"\u00A9 Varnholt Danmark A/S 2003. All rights reserved."},
+    };
+    EXPECT_EQ(children, expected);
+    EXPECT_NE(instruction.find(L"D:\\media\\index.htm"), std::wstring::npos) << "the instruction text";
+
+    // The reader windows take no part in the tab order: Go, Exit, the check box, the list.
+    HWND at = h.control(IdCommand1);
+    for (const int id : {IdCmdAfslut, IdCheck1, IdCombo1, IdCommand1}) {
+        at = GetNextDlgTabItem(h.hwnd(), at, FALSE);
+        EXPECT_EQ(at, h.control(id)) << id;
+    }
+
+    // The instruction text's window follows the selection.
+    SendMessageW(h.control(IdCombo1), CB_SETCURSEL, 1, 0);
+    SendMessageW(h.hwnd(), WM_COMMAND, MAKEWPARAM(IdCombo1, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(h.control(IdCombo1)));
+    wchar_t text[512] = {};
+    GetWindowTextW(h.form.readerWindowOf(Control::Label2), text, 512);
+    EXPECT_NE(std::wstring(text).find(L"second.htm"), std::wstring::npos) << text;
+
+    // Pressing the link's window, as a reader does, opens the usage page once.
+    HWND link = h.form.readerWindowOf(Control::Label4);
+    EXPECT_FALSE(GetWindowLongPtrW(link, GWL_STYLE) & WS_TABSTOP);
+    const std::size_t before = h.shell.targets.size();
+    SendMessageW(link, BM_CLICK, 0, 0);
+    Harness::pump();
+    ASSERT_EQ(h.shell.targets.size(), before + 1);
+    EXPECT_EQ(h.shell.targets.back(), "D:\\media\\Presumptions.htm");
+
+    // The mouse goes through the reader windows to the window: Label4 still hovers.
+    POINT over {150, 92};
+    ClientToScreen(h.hwnd(), &over);
+    EXPECT_EQ(SendMessageW(link, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y)), HTTRANSPARENT);
 }

@@ -27,6 +27,8 @@ const COLORREF White = RGB(255, 255, 255);
 // Control identifiers; none is IDOK or IDCANCEL, so the dialog manager's Enter and
 // Esc reach no control: there is no default or cancel button.
 enum ControlId : WORD { IdCombo1 = 1001, IdCheck1, IdCommand1, IdCmdAfslut };
+// The windows a screen reader reads the drawn labels and the banner through.
+enum ReaderId : WORD { IdImage1 = 1101, IdLabel6, IdLabel4, IdLabel2, IdLabel8 };
 
 enum MenuId : WORD {
     IdMnuStart = 2001,
@@ -218,9 +220,62 @@ void Form1::createControls()
     // BS_RIGHT: the caption right-justified against it.
     m_check1 =
         child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT, IdCheck1);
+    // The banner and the prompt come just before the list, so that a reader names the
+    // list by the prompt; then the link, the instruction text and the notice line.
+    m_image1Window = readerWindow(L"STATIC", wide(ProductTexts::ProductName).c_str(), IdImage1);
+    m_label6Window = readerWindow(L"STATIC", L"", IdLabel6);
     m_combo1 = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, IdCombo1);
+    m_label4Window = readerWindow(L"BUTTON", L"", IdLabel4);
+    m_label2Window = readerWindow(L"STATIC", L"", IdLabel2);
+    m_label8Window = readerWindow(L"STATIC", L"", IdLabel8);
     unthemed(m_check1);
     unthemed(m_combo1);
+    // The pictures' buttons are named by their tooltips; the text is never drawn.
+    SetWindowTextW(m_command1, L"Go!");
+    SetWindowTextW(m_cmdAfslut, L"Exit");
+}
+
+HWND Form1::readerWindow(const wchar_t *cls, const wchar_t *text, WORD id)
+{
+    // Owner-drawn: each shows the window's own painting of its box, so nothing looks
+    // different. No tab stop; the statics (without SS_NOTIFY) let the mouse through to
+    // the window, and Label4's button does so by answering HTTRANSPARENT, so hover,
+    // click and pointer stay the window's. SS_NOPREFIX: an "&" in a path is no access key.
+    const bool button = lstrcmpW(cls, L"BUTTON") == 0;
+    const DWORD style = WS_CHILD | WS_VISIBLE | (button ? BS_OWNERDRAW : SS_OWNERDRAW | SS_NOPREFIX);
+    HWND hwnd = CreateWindowExW(0, cls, text, style, 0, 0, 0, 0, m_hwnd,
+                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), m_instance, nullptr);
+    if (hwnd && button) {
+        const LONG_PTR original = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&passMouseProc));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, original);
+    }
+    return hwnd;
+}
+
+LRESULT CALLBACK Form1::passMouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCHITTEST)
+        return HTTRANSPARENT;
+    const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+HWND Form1::readerWindowOf(Control control) const
+{
+    switch (control) {
+    case Control::Image1:
+        return m_image1Window;
+    case Control::Label6:
+        return m_label6Window;
+    case Control::Label4:
+        return m_label4Window;
+    case Control::Label2:
+        return m_label2Window;
+    case Control::Label8:
+        return m_label8Window;
+    default:
+        return nullptr;
+    }
 }
 
 void Form1::createMenus()
@@ -320,6 +375,8 @@ void Form1::layout()
     place(m_cmdAfslut, Control::cmdAfslut);
     place(m_check1, Control::Check1);
     place(m_combo1, Control::Combo1, Dpi::pixels(OpenListHeightPixels, m_dpi)); // the height of the opened list
+    for (const Control control : {Control::Image1, Control::Label6, Control::Label4, Control::Label2, Control::Label8})
+        place(readerWindowOf(control), control);
     fitComboHeight();
 
     if (m_toolTip) {
@@ -464,6 +521,9 @@ void Form1::setCaption(Control control, const std::string &text)
     default:
         return;
     }
+    // A reader hears the new text: the system announces a window's name change.
+    if (HWND reader = readerWindowOf(control))
+        SetWindowTextW(reader, this->caption(control)->c_str());
     invalidate(control);
 }
 
@@ -617,7 +677,8 @@ void Form1::invalidate(Control control)
     if (!m_hwnd)
         return;
     const RECT r = controlRect(control);
-    InvalidateRect(m_hwnd, &r, FALSE);
+    // The reader windows over the box show the same painting: they are redrawn too.
+    RedrawWindow(m_hwnd, &r, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 // Messages
@@ -749,6 +810,12 @@ void Form1::onCommand(WORD id, WORD code, HWND control)
     case IdCmdAfslut:
         if (code == BN_CLICKED)
             m_behaviour->exitPressed();
+        break;
+    case IdLabel4:
+        // Only a reader presses it (the mouse goes through to the window): its default
+        // action is exactly the label's click.
+        if (code == BN_CLICKED)
+            m_behaviour->clicked(Control::Label4);
         break;
     case IdCheck1:
         if (code == BN_CLICKED)
@@ -950,6 +1017,19 @@ void Form1::drawLabel(HDC dc, Control control, COLORREF colour)
 
 void Form1::onDrawItem(const DRAWITEMSTRUCT &item)
 {
+    if (item.CtlID >= IdImage1 && item.CtlID <= IdLabel8) {
+        // A reader window shows the window's own painting of its box.
+        RECT box {};
+        GetWindowRect(item.hwndItem, &box);
+        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT *>(&box), 2);
+        RECT client {};
+        GetClientRect(m_hwnd, &client);
+        const int saved = SaveDC(item.hDC);
+        SetViewportOrgEx(item.hDC, -box.left, -box.top, nullptr);
+        paint(item.hDC, client);
+        RestoreDC(item.hDC, saved);
+        return;
+    }
     HBITMAP picture = nullptr;
     if (item.hwndItem == m_command1)
         picture = m_goPicture.get();

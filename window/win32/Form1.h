@@ -57,6 +57,9 @@ public:
     // The part of a label's caption that it draws: the first line of Label4, Label6 and
     // Label8, which hold one line each; all of Label2, which breaks into its box.
     std::wstring shownText(Control control) const;
+    // The child window a screen reader reads a drawn control through (Image1, Label6,
+    // Label4, Label2, Label8), or null.
+    HWND readerWindowOf(Control control) const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -65,6 +68,8 @@ private:
     void createControls();
     void createMenus();
     void createToolTips();
+    HWND readerWindow(const wchar_t *cls, const wchar_t *text, WORD id);
+    static LRESULT CALLBACK passMouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void layout(); // fonts, control positions and the window size for m_dpi
     void makeFonts();
     void fitComboHeight();
@@ -95,6 +100,8 @@ private:
     HWND m_command1 = nullptr;
     HWND m_cmdAfslut = nullptr;
     HWND m_toolTip = nullptr;
+    HWND m_image1Window = nullptr, m_label6Window = nullptr, m_label4Window = nullptr, m_label2Window = nullptr,
+         m_label8Window = nullptr;
     HMENU m_menuBar = nullptr;
     HWND m_lastFocus = nullptr;
 
