@@ -180,6 +180,37 @@ missing-target)
   drv press-box 'Command aborted' ok || fail "could not press OK"
   [ ! -s "$XDG_OPEN_RECORD" ] || fail "a missing file was handed to the desktop"
   ;;
+accessibility)
+  # Not a scenario of both editions: the Windows reader's view, through the accessible
+  # objects of the window's children, in window order.
+  entries
+  printf '<html><body>usage</body></html>\n' > "$medium/Presumptions.htm"
+  store_settings False
+  start
+  wait_window Startprogram || fail "no window"
+  seen="$(drv accessible Startprogram)"
+  expected="Button Go!
+Button Exit
+Button Leave this program running
+Static Zezuzav Quillmere
+Static Choose:
+ComboBox First entry
+Button Introduction:"
+  [ "$(printf '%s\n' "$seen" | head -n 7)" = "$expected" ] || fail "a reader reads:
+$seen"
+  printf '%s\n' "$seen" | sed -n 8p | grep -qF "\"$medium_win\\index.htm\"" || fail "instruction text: $seen"
+  printf '%s\n' "$seen" | sed -n 9p | grep -qx "Static .* Varnholt Danmark A/S 2003. All rights reserved." \
+    || fail "notice line: $seen"
+  # The instruction text follows the selection.
+  drv keys Startprogram tab tab tab down
+  printf '%s\n' "$(drv accessible Startprogram)" | sed -n 8p | grep -qF 'second page.htm' \
+    || fail "the instruction text did not follow the selection: $(drv accessible Startprogram)"
+  # Pressing the link as a reader does opens the usage page.
+  how="$(drv press-accessible Startprogram Introduction:)" || fail "no link to press"
+  wait_record || fail "pressing the link ($how) handed nothing to the desktop"
+  grep -qF 'Presumptions.htm' "$XDG_OPEN_RECORD" || fail "handed $(cat "$XDG_OPEN_RECORD"), not the usage page"
+  echo "PASS [accessibility]: the link pressed by $how"
+  ;;
 about)
   entries
   store_settings False

@@ -18,6 +18,10 @@
 //   desktop                        prints the user's desktop folder
 //   close TITLE                    asks the window to close, as its close box does
 //   rect TITLE                     prints the window's frame on the screen: "X Y W H"
+//   accessible TITLE               as a screen reader reads the window: one line per child window in
+//                                  window order, the name of its accessible object (AccessibleObjectFromWindow)
+//   press-accessible TITLE NAME    presses the child whose accessible object has that name: its default
+//                                  action where the object has one, else BM_CLICK; prints which
 //   lnk PATH                       prints a shell link's path, icon, description and working folder
 //   time-window TITLE COMMAND...   starts the program, prints the milliseconds until its window is
 //                                  visible, then closes it and waits for its end
@@ -25,6 +29,7 @@
 #include <windows.h>
 
 #include <objbase.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <shobjidl.h>
 
@@ -134,6 +139,34 @@ std::vector<HWND> children(HWND parent)
     std::vector<HWND> list;
     EnumChildWindows(parent, collectChild, reinterpret_cast<LPARAM>(&list));
     return list;
+}
+
+// IAccessible's interface id, spelled out: mingw-w64's oleacc and uuid libraries both
+// define IID_IAccessible, and this driver needs both.
+const IID AccessibleIid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+
+// The accessible object of a window, as a reader in another process gets it.
+IAccessible *accessibleOf(HWND hwnd)
+{
+    IAccessible *object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(hwnd, static_cast<DWORD>(OBJID_CLIENT), AccessibleIid,
+                                          reinterpret_cast<void **>(&object))))
+        return nullptr;
+    return object;
+}
+
+std::wstring accessibleName(IAccessible *object)
+{
+    VARIANT self {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring out;
+    if (SUCCEEDED(object->get_accName(self, &name)) && name) {
+        out = name;
+        SysFreeString(name);
+    }
+    return out;
 }
 
 void sendKeys(const std::vector<INPUT> &inputs)
@@ -255,6 +288,54 @@ int wmain(int argc, wchar_t **argv)
                       + L", line height " + std::to_wstring(SendMessageW(child, CB_GETITEMHEIGHT, 0, 0)));
         }
         return 0;
+    }
+    if (command == L"accessible" && argc == 3) {
+        HWND parent = required(arg(2));
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        for (HWND child : children(parent)) {
+            if (GetParent(child) != parent || className(child) == L"tooltips_class32")
+                continue;
+            IAccessible *object = accessibleOf(child);
+            if (!object) {
+                print(className(child) + L" (no accessible object)");
+                continue;
+            }
+            std::wstring name = accessibleName(object);
+            for (wchar_t &c : name)
+                if (c == L'\n' || c == L'\r')
+                    c = L' '; // one line per object
+            print(className(child) + L" " + name);
+            object->Release();
+        }
+        return 0;
+    }
+    if (command == L"press-accessible" && argc == 4) {
+        HWND parent = required(arg(2));
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        for (HWND child : children(parent)) {
+            IAccessible *object = GetParent(child) == parent ? accessibleOf(child) : nullptr;
+            if (!object)
+                continue;
+            const bool match = accessibleName(object) == arg(3);
+            if (match) {
+                VARIANT self {};
+                self.vt = VT_I4;
+                self.lVal = CHILDID_SELF;
+                const HRESULT done = object->accDoDefaultAction(self);
+                object->Release();
+                if (SUCCEEDED(done)) {
+                    print(L"default action");
+                } else {
+                    DWORD_PTR result = 0;
+                    SendMessageTimeoutW(child, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result);
+                    print(L"BM_CLICK");
+                }
+                return 0;
+            }
+            object->Release();
+        }
+        print(L"no object named " + arg(3));
+        return 1;
     }
     if (command == L"list" && argc == 3) {
         HWND parent = required(arg(2));
