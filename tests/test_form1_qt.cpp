@@ -223,8 +223,9 @@ void TestForm1Qt::oneLineLabelsShowTheirFirstLine()
 {
     FormHarness h(Entries);
     Form1 &form = h.make();
-    const std::string words = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
-                              "too, which is the widest of them and holds a small font";
+    const std::string words
+        = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
+          "too, which is the widest of them and holds a small font";
     for (const auto &[control, name] : {std::pair {Control::Label4, "Label4"}, std::pair {Control::Label6, "Label6"},
                                         std::pair {Control::Label8, "Label8"}}) {
         form.setCaption(control, words);
@@ -252,7 +253,8 @@ void TestForm1Qt::oneLineLabelsShowTheirFirstLine()
             for (int x = 0; x < image.width(); ++x)
                 (y < lineHeight ? inkAbove : inkBelow) |= qGray(image.pixel(x, y)) < 160;
         QVERIFY2(inkAbove, name);
-        QVERIFY2(!inkBelow || lineHeight >= label->height(), qPrintable(name + QStringLiteral(": a second line shows")));
+        QVERIFY2(!inkBelow || lineHeight >= label->height(),
+                 qPrintable(name + QStringLiteral(": a second line shows")));
     }
 }
 

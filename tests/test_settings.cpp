@@ -398,7 +398,6 @@ void TestSettings::loadSettingsKeepsListLikeStartPage()
     QCOMPARE(readAll(path), file);
 }
 
-
 void TestSettings::fuzzCorpusBehaves()
 {
     // The settings file's fuzz corpus, through the check its fuzz target makes.
@@ -409,7 +408,8 @@ void TestSettings::fuzzCorpusBehaves()
         QFile file(corpus.filePath(name));
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
         const QByteArray bytes = file.readAll();
-        const std::string problem = FuzzChecks::settingsFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        const std::string problem
+            = FuzzChecks::settingsFile(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         QVERIFY2(problem.empty(), qPrintable(name + ": " + QString::fromStdString(problem)));
     }
 }

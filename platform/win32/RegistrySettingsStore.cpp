@@ -32,7 +32,8 @@ std::string RegistrySettingsStore::value(const std::string &section, const std::
         || (type != REG_SZ && type != REG_EXPAND_SZ) || bytes > MaxValueBytes)
         return {};
     std::vector<wchar_t> buffer(bytes / sizeof(wchar_t) + 1, L'\0');
-    bytes = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
+    const std::size_t capacity = buffer.size() * sizeof(wchar_t);
+    bytes = static_cast<DWORD>(capacity);
     if (RegQueryValueExW(hkey.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE *>(buffer.data()), &bytes)
         != ERROR_SUCCESS)
         return {};
@@ -52,6 +53,7 @@ void RegistrySettingsStore::setValue(const std::string &section, const std::stri
         return; // a store that cannot be written drops the value
     const std::wstring name = Utf8::toWide(key);
     const std::wstring text = Utf8::toWide(value);
-    const DWORD bytes = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t); // with the closing zero
+    const DWORD bytes = static_cast<DWORD>(size);
     RegSetValueExW(hkey.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE *>(text.c_str()), bytes);
 }

@@ -35,12 +35,18 @@ std::string settingsFile(std::string_view bytes)
 
     // The other keys: the program's second key, the same key in another section, and
     // a key that only another program uses.
-    const std::pair<std::string, std::string> others[] = {
-        {Section, "LukVedStart"}, {"Other", Key}, {Section, "Other"}, {"", Key}};
+    const std::pair<std::string, std::string> others[]
+        = {{Section, "LukVedStart"}, {"Other", Key}, {Section, "Other"}, {"", Key}};
     for (const auto &[section, key] : others) {
-        if (IniText::value(written, section, key) != IniText::value(text, section, key))
-            return "[" + section + "] " + key + " changed from " + shown(IniText::value(text, section, key)) +
-                   " to " + shown(IniText::value(written, section, key));
+        if (IniText::value(written, section, key) != IniText::value(text, section, key)) {
+            std::string problem = "[" + section + "] ";
+            problem += key;
+            problem += " changed from ";
+            problem += shown(IniText::value(text, section, key));
+            problem += " to ";
+            problem += shown(IniText::value(written, section, key));
+            return problem;
+        }
     }
     return {};
 }

@@ -210,8 +210,7 @@ bool type(const std::wstring &name)
         inputs.push_back(key(VK_MENU, false));
         tap(VK_ESCAPE);
         inputs.push_back(key(VK_MENU, true));
-    }
-    else if (name.size() == 5 && name.rfind(L"alt+", 0) == 0) {
+    } else if (name.size() == 5 && name.rfind(L"alt+", 0) == 0) {
         inputs.push_back(key(VK_MENU, false));
         tap(static_cast<WORD>(towupper(name[4])));
         inputs.push_back(key(VK_MENU, true));
@@ -426,7 +425,8 @@ int wmain(int argc, wchar_t **argv)
         return 0;
     }
     if (command == L"reg-set" && argc == 5) {
-        const DWORD bytes = static_cast<DWORD>((std::wcslen(argv[4]) + 1) * sizeof(wchar_t));
+        const std::size_t size = (std::wcslen(argv[4]) + 1) * sizeof(wchar_t);
+        const DWORD bytes = static_cast<DWORD>(size);
         return RegSetKeyValueW(HKEY_CURRENT_USER, argv[2], argv[3], REG_SZ, argv[4], bytes) == ERROR_SUCCESS ? 0 : 1;
     }
     if (command == L"reg-delete" && argc == 3) {

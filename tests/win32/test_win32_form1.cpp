@@ -117,8 +117,9 @@ TEST(Win32Form1, ControlsAtTheirBoxes)
 TEST(Win32Form1, OneLineLabelsShowTheirFirstLine)
 {
     Harness h;
-    const std::string words = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
-                              "too, which is the widest of them and holds a small font";
+    const std::string words
+        = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
+          "too, which is the widest of them and holds a small font";
     const std::wstring wide(words.begin(), words.end());
     for (const Control control : {Control::Label4, Control::Label6, Control::Label8}) {
         SCOPED_TRACE(static_cast<int>(control));

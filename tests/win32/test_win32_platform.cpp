@@ -39,8 +39,8 @@ void clearSettings()
 
 void writeRaw(const wchar_t *name, const std::wstring &text)
 {
-    RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey, name, REG_SZ, text.c_str(),
-                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+    const std::size_t size = (text.size() + 1) * sizeof(wchar_t);
+    RegSetKeyValueW(HKEY_CURRENT_USER, SectionKey, name, REG_SZ, text.c_str(), static_cast<DWORD>(size));
 }
 
 std::wstring readRaw(const wchar_t *name)
@@ -223,9 +223,9 @@ TEST(Win32Shell, ErrorsThatMeanTheTargetIsNotThere)
         DWORD error;
         bool missing;
     } rows[] = {
-        {ERROR_FILE_NOT_FOUND, true}, {ERROR_PATH_NOT_FOUND, true}, {ERROR_NOT_READY, true},
-        {ERROR_BAD_NET_NAME, true},   {ERROR_BAD_NETPATH, true},    {ERROR_DEV_NOT_EXIST, true},
-        {ERROR_INVALID_DRIVE, true},  {ERROR_ACCESS_DENIED, false}, {ERROR_NO_ASSOCIATION, false},
+        {ERROR_FILE_NOT_FOUND, true}, {ERROR_PATH_NOT_FOUND, true},     {ERROR_NOT_READY, true},
+        {ERROR_BAD_NET_NAME, true},   {ERROR_BAD_NETPATH, true},        {ERROR_DEV_NOT_EXIST, true},
+        {ERROR_INVALID_DRIVE, true},  {ERROR_ACCESS_DENIED, false},     {ERROR_NO_ASSOCIATION, false},
         {ERROR_SUCCESS, false},       {ERROR_SHARING_VIOLATION, false},
     };
     for (const auto &row : rows) {

@@ -9,10 +9,10 @@
 QString OneLineLabel::shownText() const
 {
     const QFontMetrics metrics(font());
-    const std::string line =
-        firstLine(text().toStdString(), contentsRect().width(), [&metrics](std::string_view piece) {
-            return metrics.horizontalAdvance(QString::fromUtf8(piece.data(), qsizetype(piece.size())));
-        });
+    const std::string line
+        = firstLine(text().toStdString(), contentsRect().width(), [&metrics](std::string_view piece) {
+              return metrics.horizontalAdvance(QString::fromUtf8(piece.data(), qsizetype(piece.size())));
+          });
     return QString::fromStdString(line);
 }
 

@@ -218,8 +218,7 @@ void Form1::createControls()
     m_cmdAfslut = child(L"BUTTON", L"", BS_OWNERDRAW, IdCmdAfslut);
     // BS_LEFTTEXT (the same bit as BS_RIGHTBUTTON): the box at the right, beside Go;
     // BS_RIGHT: the caption right-justified against it.
-    m_check1 =
-        child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT, IdCheck1);
+    m_check1 = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT, IdCheck1);
     // The banner and the prompt come just before the list, so that a reader names the
     // list by the prompt; then the link, the instruction text and the notice line.
     m_image1Window = readerWindow(L"STATIC", wide(ProductTexts::ProductName).c_str(), IdImage1);
@@ -470,8 +469,8 @@ bool Form1::preTranslate(MSG &msg)
         // (and before IsDialogMessageW turns Esc into IDCANCEL). A key with Alt held comes
         // as WM_SYSKEYDOWN.
         const bool altHeld = msg.message == WM_SYSKEYDOWN || GetKeyState(VK_MENU) < 0;
-        if (m_behaviour &&
-            m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, altHeld, keyTarget()))
+        if (m_behaviour
+            && m_behaviour->keyPressed(msg.wParam == VK_ESCAPE ? Key::Escape : Key::Other, altHeld, keyTarget()))
             return true;
         if (!m_hwnd)
             return true;
