@@ -99,6 +99,16 @@ std::string lineEnd(const std::string &text)
     return first != std::string::npos && first > 0 && text[first - 1] == '\r' ? "\r\n" : "\n";
 }
 
+// Ends the text's last line before a line is added after it. A last line that ends
+// in a bare carriage return gets only the line feed: another line end would leave
+// that carriage return in the line's value.
+void endLastLine(std::string &out, const std::string &end)
+{
+    if (out.empty() || out.back() == '\n')
+        return;
+    out += out.back() == '\r' ? std::string("\n") : end;
+}
+
 struct Place
 {
     std::size_t keyLine = std::string::npos; // the line value() reads
@@ -210,16 +220,14 @@ std::string withValue(const std::string &text, const std::string &section, const
         for (std::size_t i = 0; i < lines.size(); ++i) {
             out += lines[i].raw;
             if (i == place.lastInSection) {
-                if (out.empty() || out.back() != '\n')
-                    out += end;
+                endLastLine(out, end);
                 out += entry + end;
             }
         }
         return out;
     }
     out = text;
-    if (!out.empty() && out.back() != '\n')
-        out += end;
+    endLastLine(out, end);
     if (!out.empty())
         out += end; // a blank line before the new section
     return out + '[' + section + ']' + end + entry + end;
