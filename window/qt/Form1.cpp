@@ -5,11 +5,13 @@
 #include "window/qt/Artwork.h"
 #include "window/qt/FrmGraphics.h"
 #include "window/qt/LineControl.h"
+#include "window/qt/LinkAccessible.h"
 #include "window/qt/OneLineLabel.h"
 #include "window/qt/PictureButton.h"
 #include "window/qt/RightBoxCheckBox.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -134,6 +136,8 @@ Form1::Form1(QWidget *parent)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    // Before the controls exist: Qt keeps the first description of a control it is asked for.
+    QAccessible::installFactory(&Form1::accessibleControl);
     buildControls();
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -186,6 +190,7 @@ void Form1::buildControls()
 
     m_image1 = label(m_client, "Image1", QRect(432, 8, 153, 32));
     m_image1->setScaledContents(true);
+    m_image1->setAccessibleName(QString::fromUtf8(ProductTexts::ProductName)); // the banner reads the name
     // Its design picture (the logo) is replaced by the banner before the window is
     // first shown, so it is not decoded at all.
 
@@ -197,12 +202,14 @@ void Form1::buildControls()
     m_cmdAfslut->setObjectName(QStringLiteral("cmdAfslut"));
     m_cmdAfslut->setGeometry(16, 248, 41, 43);
     m_cmdAfslut->setToolTip(QStringLiteral("Exit"));
+    m_cmdAfslut->setAccessibleName(m_cmdAfslut->toolTip()); // a picture has no caption to read
     m_cmdAfslut->setCursor(m_hand);
 
     m_command1 = new PictureButton(Artwork::picture(Artwork::GoPicture), ButtonFace, m_client);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(536, 248, 41, 43);
     m_command1->setToolTip(QStringLiteral("Go!"));
+    m_command1->setAccessibleName(m_command1->toolTip());
     m_command1->setCursor(m_hand);
 
     m_check1 = new RightBoxCheckBox(QStringLiteral("Leave this program running"), m_client);
@@ -226,6 +233,9 @@ void Form1::buildControls()
     for (const auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
         comboPalette.setColor(role, LightYellow);
     m_combo1->setPalette(comboPalette);
+    // A screen reader reads Label6 as the list's label. Its captions have no "&", so this
+    // makes no shortcut, and the label draws no mnemonic in any case.
+    m_label6->setBuddy(m_combo1);
 
     // Only the list, the check box and the two buttons take the focus.
     setTabOrder(m_command1, m_cmdAfslut);
@@ -353,7 +363,10 @@ void Form1::setCaption(Control control, const std::string &text)
 
 void Form1::setToolTip(Control control, const std::string &text)
 {
-    widget(control)->setToolTip(fromUtf8(text));
+    QWidget *w = widget(control);
+    w->setToolTip(fromUtf8(text));
+    if (qobject_cast<PictureButton *>(w))
+        w->setAccessibleName(w->toolTip());
 }
 
 void Form1::setMenuCaption(Menu menu, const std::string &text)
@@ -426,10 +439,29 @@ bool Form1::label4Mouse(QEvent *event)
     } else if (event->type() == QEvent::MouseButtonRelease) {
         const bool click = m_label4Pressed && m_label4->rect().contains(mouse->position().toPoint());
         m_label4Pressed = false;
-        if (click && m_behaviour)
-            m_behaviour->clicked(Control::Label4);
+        if (click)
+            label4Clicked();
     }
     return true;
+}
+
+void Form1::label4Clicked()
+{
+    if (m_behaviour)
+        m_behaviour->clicked(Control::Label4);
+}
+
+QAccessibleInterface *Form1::accessibleControl(const QString &className, QObject *object)
+{
+    // Label4 is followed like a link, so a screen reader is told it is one. It is known
+    // by its name: Qt may ask about it while it is being made, before m_label4 is set.
+    if (className != QLatin1String("QLabel") || object->objectName() != QLatin1String("Label4"))
+        return nullptr;
+    auto *label = qobject_cast<QLabel *>(object);
+    auto *form = label ? qobject_cast<Form1 *>(label->window()) : nullptr;
+    if (!form)
+        return nullptr;
+    return new LinkAccessible(label, [form] { form->label4Clicked(); });
 }
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)

@@ -10,6 +10,7 @@ class Form1Behaviour;
 class FrmGraphics;
 class LineControl;
 class PictureButton;
+class QAccessibleInterface;
 class QAction;
 class QComboBox;
 class QLabel;
@@ -57,6 +58,8 @@ private:
     QWidget *widget(Control control) const;
     bool keyPreview(QObject *watched, QKeyEvent *key);
     bool label4Mouse(QEvent *event);
+    void label4Clicked();
+    static QAccessibleInterface *accessibleControl(const QString &className, QObject *object);
 
     Form1Behaviour *m_behaviour = nullptr;
     FrmGraphics *m_graphics = nullptr;

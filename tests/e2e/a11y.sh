@@ -1,0 +1,213 @@
+#!/usr/bin/env bash
+# The window as a screen reader meets it, on the display in $DISPLAY: the real program
+# on its own D-Bus session and accessibility buses, read and worked through AT-SPI
+# (pyatspi) as Orca would. Usage: a11y.sh PROGRAM
+# Like e2e.sh it lays out its own medium and home, records what the program hands to
+# the desktop with a stand-in xdg-open first on PATH, bounds every wait and ends
+# every process it started, by its id.
+set -u
+program="$1"
+
+# The system's python, which has the GObject bindings; one found first on PATH may not.
+reader_python=/usr/bin/python3
+launcher=/usr/libexec/at-spi-bus-launcher
+for tool in dbus-daemon xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: no $tool" >&2; exit 77; }
+done
+[ -x "$launcher" ] || { echo "SKIP: no $launcher (at-spi2-core)" >&2; exit 77; }
+"$reader_python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)" >&2; exit 77; }
+
+work="$(mktemp -d)"
+medium="$work/medium"
+home="$work/home"
+record="$work/xdg-open.calls"
+mkdir -p "$medium" "$home/.config" "$work/bin" "$work/runtime"
+chmod 700 "$work/runtime"
+app=""
+bus=""
+a11y=""
+
+# A process and everything it started (the buses start their services themselves).
+stop_tree() {
+  local pid="$1" child
+  for child in $(ps -o pid= --ppid "$pid" 2>/dev/null); do stop_tree "$child"; done
+  kill "$pid" 2>/dev/null
+  for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+  kill -9 "$pid" 2>/dev/null
+}
+
+cleanup() {
+  [ -n "$app" ] && stop_tree "$app"
+  [ -n "$a11y" ] && stop_tree "$a11y"
+  [ -n "$bus" ] && stop_tree "$bus"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL [accessibility]: $*" >&2
+  [ -s "$work/stdout" ] && sed 's/^/  program: /' "$work/stdout" >&2
+  [ -s "$work/launcher" ] && sed 's/^/  at-spi: /' "$work/launcher" >&2
+  exit 1
+}
+
+cat > "$work/bin/xdg-open" <<'STUB'
+#!/bin/sh
+printf '%s\n' "$@" >> "$XDG_OPEN_RECORD"
+STUB
+chmod +x "$work/bin/xdg-open"
+cp "$program" "$medium/startprogram"
+printf '<html><body>index</body></html>\n' > "$medium/index.htm"
+printf '<html><body>second</body></html>\n' > "$medium/second page.htm"
+printf '<html><body>usage</body></html>\n' > "$medium/Presumptions.htm"
+printf '%s\r\n' 2 '"index.htm","First entry"' '"second page.htm","Second entry"' > "$medium/info.txt"
+# Leave this program running: the box is ticked and nothing ends the program under the reader.
+printf '[Zezuzav]\nStartSide=index.htm\nLukVedStart=False\n' > "$home/.config/Varnholt Danmark.ini"
+
+export XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config"
+export XDG_DATA_HOME="$home/.local/share" LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION AT_SPI_BUS_ADDRESS
+
+# A session bus of this test's own: the address, then the id, one a line.
+dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$work/session" 2>"$work/dbus.err" \
+  || fail "no session bus: $(cat "$work/dbus.err")"
+{ read -r address; read -r bus; } < "$work/session"
+if [ -z "$address" ] || [ -z "$bus" ]; then fail "the session bus named no address or id"; fi
+export DBUS_SESSION_BUS_ADDRESS="$address"
+
+# The accessibility bus, found by readers and by Qt through the session bus.
+"$launcher" --launch-immediately >"$work/launcher" 2>&1 &
+a11y=$!
+registered=""
+for _ in $(seq 100); do
+  if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; then
+    registered=yes
+    break
+  fi
+  sleep 0.1
+done
+[ -n "$registered" ] || fail "the accessibility bus did not come up"
+
+PATH="$work/bin:$PATH" XDG_OPEN_RECORD="$record" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
+  "$medium/startprogram" >"$work/stdout" 2>&1 &
+app=$!
+
+timeout 90 "$reader_python" - "$app" <<'READER' || fail "the reader did not find what it looked for"
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+pid = int(sys.argv[1])
+
+
+def say(text):
+    print(text, flush=True)
+
+
+def find_application():
+    for _ in range(200):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for application in desktop:
+            if application is not None and application.get_process_id() == pid:
+                for frame in application:
+                    if frame is not None and frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Startprogram":
+                        return application, frame
+        time.sleep(0.1)
+    return None, None
+
+
+def walk(node, depth, out):
+    for child in node:
+        if child is None:
+            continue
+        out.append((depth, child))
+        # A list's own rows are the entries, not the window's controls.
+        if child.getRole() not in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_MENU_BAR):
+            walk(child, depth + 1, out)
+
+
+def check(condition, message):
+    if not condition:
+        say("MISSING: " + message)
+        sys.exit(1)
+
+
+application, frame = find_application()
+check(frame is not None, 'no application with a frame named "Startprogram"')
+say("application %r, frame %r" % (application.name, frame.name))
+
+nodes = []
+walk(frame, 0, nodes)
+say("as the reader lists them, top to bottom:")
+for depth, node in nodes:
+    say("  %s%s %r" % ("  " * depth, node.getRoleName(), node.name))
+
+
+def one(role, name=None):
+    found = [n for _, n in nodes if n.getRole() == role and (name is None or n.name == name)]
+    check(len(found) == 1, "%d of role %s named %r" % (len(found), role, name))
+    return found[0]
+
+
+for name in ("Go!", "Exit"):
+    button = one(pyatspi.ROLE_PUSH_BUTTON, name)
+    actions = button.queryAction()
+    check(actions.nActions >= 1, "the button %s cannot be pressed" % name)
+
+combo = one(pyatspi.ROLE_COMBO_BOX)
+labels = [r for r in combo.getRelationSet() if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+check(len(labels) == 1 and labels[0].getNTargets() == 1, "the list has no label")
+check(labels[0].getTarget(0).name == "Choose:", "the list is labelled %r" % labels[0].getTarget(0).name)
+check(labels[0].getTarget(0).getRole() == pyatspi.ROLE_LABEL, "the list's label is no label")
+
+box = one(pyatspi.ROLE_CHECK_BOX, "Leave this program running")
+check(box.getState().contains(pyatspi.STATE_CHECKED), "the check box does not read as ticked")
+
+one(pyatspi.ROLE_IMAGE, "Zezuzav Quillmere")
+help_text = [n for _, n in nodes if n.getRole() == pyatspi.ROLE_LABEL and "index.htm" in n.name]
+check(len(help_text) == 1, "no help text naming the chosen file")
+
+# The help text is read again when another entry is chosen: its new name is announced.
+announced = []
+
+
+def on_name(event):
+    if event.source.getRole() == pyatspi.ROLE_LABEL and "second page.htm" in (event.source.name or ""):
+        announced.append(event.source.name)
+
+
+pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
+loop = GLib.MainLoop()
+GLib.timeout_add(500, loop.quit)  # the program learns of the listener
+loop.run()
+window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Startprogram$"],
+                        capture_output=True, text=True).stdout.split()
+check(window, "no window to type into")
+subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=False)
+time.sleep(0.2)
+# Go, Exit, the check box, then the list: Down picks the second entry.
+subprocess.run(["xdotool", "key", "--clearmodifiers", "Tab", "Tab", "Tab", "Down"], check=True)
+deadline = time.monotonic() + 10
+while not announced and time.monotonic() < deadline:
+    GLib.MainContext.default().iteration(False)
+    time.sleep(0.02)
+pyatspi.Registry.deregisterEventListener(on_name, "object:property-change:accessible-name")
+check(announced, "choosing another entry announced no new help text")
+say("announced: %r" % announced[0])
+
+link = one(pyatspi.ROLE_LINK, "Introduction:")
+actions = link.queryAction()
+check(actions.nActions == 1, "the link has %d actions" % actions.nActions)
+say("following the link by its action %r" % actions.getName(0))
+check(actions.doAction(0), "the link's action was refused")
+READER
+
+for _ in $(seq 50); do [ -s "$record" ] && break; sleep 0.1; done
+[ -s "$record" ] || fail "the link's action handed nothing to the desktop"
+sleep 0.5 # one launch, not two
+[ "$(cat "$record")" = "file://$medium/Presumptions.htm" ] || fail "handed over: $(cat "$record")"
+kill -0 "$app" 2>/dev/null || fail "the program ended"
+echo "PASS [accessibility]"
