@@ -31,14 +31,9 @@ fail() {
   exit 1
 }
 
-cat > "$work/bin/xdg-open" <<'STUB'
-#!/bin/sh
-printf '%s\n' "$@" >> "$XDG_OPEN_RECORD"
-STUB
-chmod +x "$work/bin/xdg-open"
-cp "$program" "$medium/startprogram"
-printf '<html><body>index</body></html>\n' > "$medium/index.htm"
-printf '<html><body>second</body></html>\n' > "$medium/second page.htm"
+# shellcheck source=tests/e2e/medium.sh
+. "$(dirname "${BASH_SOURCE[0]}")/medium.sh"
+lay_medium
 
 info() { printf '%s\r\n' "$@" > "$medium/info.txt"; }
 

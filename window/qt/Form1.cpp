@@ -46,9 +46,8 @@ void setTextColour(QWidget *widget, const QColor &colour)
 }
 
 // A label as the layout draws it: text from the top-left corner, no margin.
-QLabel *label(QWidget *parent, const char *name, const QRect &box)
+QLabel *placed(QLabel *l, const char *name, const QRect &box)
 {
-    auto *l = new QLabel(parent);
     l->setObjectName(QString::fromLatin1(name));
     l->setText(QString::fromLatin1(name));
     l->setGeometry(box);
@@ -57,16 +56,15 @@ QLabel *label(QWidget *parent, const char *name, const QRect &box)
     return l;
 }
 
+QLabel *label(QWidget *parent, const char *name, const QRect &box)
+{
+    return placed(new QLabel(parent), name, box);
+}
+
 // Label4, Label6 and Label8: boxes of one line.
 QLabel *oneLineLabel(QWidget *parent, const char *name, const QRect &box)
 {
-    auto *l = new OneLineLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setText(QString::fromLatin1(name));
-    l->setGeometry(box);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    l->setTextFormat(Qt::PlainText);
-    return l;
+    return placed(new OneLineLabel(parent), name, box);
 }
 
 QLabel *bar(QWidget *parent, const char *name, const QRect &box)
