@@ -27,5 +27,6 @@ set(CMAKE_C_FLAGS_INIT "${SP_WIN_DEFINES}")
 set(CMAKE_CXX_FLAGS_INIT "${SP_WIN_DEFINES}")
 set(CMAKE_RC_FLAGS_INIT "-DUNICODE -D_UNICODE -D_WIN32_WINNT=0x0601 -DWINVER=0x0601")
 
-# No runtime DLL beside the exe: libgcc, libstdc++ and winpthread linked in.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# No runtime DLL beside the exe: libgcc, libstdc++ and winpthread linked in. The PE
+# header's time stamp stays 0, so that the same sources give the same bytes.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--no-insert-timestamp")

@@ -24,7 +24,7 @@ skip() { echo "SKIP [iso]: $*"; echo "SKIP [iso]: $*" >&2; exit 77; }
 
 [ -e /dev/fuse ] && command -v fuseiso >/dev/null || skip "fuseiso cannot run here (no /dev/fuse or no fuseiso)"
 
-SP_WINDOWS_BUILD="$winbuild" bash "$root/scripts/bundle" --allow-errors --iso "$work/medium.iso" "$work/medium" >"$work/bundle.log" 2>&1 \
+bash "$root/scripts/bundle" --windows-build "$winbuild" --allow-errors --iso "$work/medium.iso" "$work/medium" >"$work/bundle.log" 2>&1 \
   || fail "scripts/bundle --iso failed: $(cat "$work/bundle.log")"
 grep -q '^info.txt:[0-9]*: error: "missing.pdf" is missing from the medium$' "$work/bundle.log" \
   || fail "the check did not report the demo's missing document: $(cat "$work/bundle.log")"
