@@ -38,21 +38,9 @@ for f in "$work/medium/startprogram" "$work/medium/linux/plugins/platforms/libqx
   [ -z "$outside" ] || fail "$(basename "$f") finds Qt outside the bundle: $outside"
 done
 
-mkdir -p "$work/home/.config" "$work/empty"
-cat > "$work/hidden-run" <<INNER
-#!/usr/bin/env bash
-set -e
-for f in /usr/lib/x86_64-linux-gnu/libQt6* /usr/lib/*-linux-gnu/libQt6*; do
-  [ -e "\$f" ] && mount --bind /dev/null "\$f"
-done
-for d in /usr/lib/*-linux-gnu/qt6; do
-  [ -d "\$d" ] && mount --bind "$work/empty" "\$d"
-done
-exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb LD_DEBUG=libs \
-  "$work/medium/startprogram"
-INNER
-chmod +x "$work/hidden-run"
-unshare -m "$work/hidden-run" >"$work/out" 2>&1 &
+mkdir -p "$work/home/.config"
+env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb LD_DEBUG=libs \
+  unshare -m "$root/tests/bundle/without-system-qt" "$work/medium/startprogram" >"$work/out" 2>&1 &
 app=$!
 
 window=""
