@@ -43,14 +43,9 @@ env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb L
   unshare -m "$root/tests/bundle/without-system-qt" "$work/medium/startprogram" >"$work/out" 2>&1 &
 app=$!
 
-window=""
-for _ in $(seq 150); do
-  window="$(xdotool search --onlyvisible --name '^Startprogram$' 2>/dev/null | head -n 1)"
-  [ -n "$window" ] && break
-  kill -0 "$app" 2>/dev/null || fail "the bundled program ended before showing its window"
-  sleep 0.1
-done
-[ -n "$window" ] || fail "no window from the bundled program"
+# shellcheck source=tests/bundle/window.sh
+. "$root/tests/bundle/window.sh"
+startprogram_window "$app" >/dev/null || fail "no window from the bundled program (or it ended first)"
 
 loaded="$(grep -oE 'calling init: [^ ]*libQt6[^ ]*' "$work/out" | awk '{print $3}' | sort -u)"
 [ -n "$loaded" ] || fail "LD_DEBUG showed no Qt library"

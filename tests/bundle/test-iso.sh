@@ -21,6 +21,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL [iso]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
 skip() { echo "SKIP [iso]: $*"; echo "SKIP [iso]: $*" >&2; exit 77; }
+# shellcheck source=tests/bundle/window.sh
+. "$root/tests/bundle/window.sh"
 
 [ -e /dev/fuse ] && command -v fuseiso >/dev/null || skip "fuseiso cannot run here (no /dev/fuse or no fuseiso)"
 
@@ -67,13 +69,8 @@ linux_from() { # MEDIUM WHAT
   (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" PATH="$work/bin:$PATH" \
     QT_QPA_PLATFORM=xcb sh "$1/autorun.sh") >"$work/out" 2>&1 &
   app=$!
-  local window=""
-  for _ in $(seq 150); do
-    window="$(xdotool search --onlyvisible --name '^Startprogram$' 2>/dev/null | head -n 1)"
-    [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the Linux program $2 showed no window"
+  local window
+  window="$(startprogram_window "$app")" || fail "the Linux program $2 showed no window"
   xdotool windowfocus --sync "$window" 2>/dev/null
   sleep 0.3
   xdotool key --clearmodifiers Return

@@ -28,6 +28,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL [release]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
 skip() { echo "SKIP [release]: $*"; echo "SKIP [release]: $*" >&2; exit 77; }
+# shellcheck source=tests/bundle/window.sh
+. "$root/tests/bundle/window.sh"
 [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null ||
   skip "hiding the system's Qt needs root and mount namespaces (unshare -m), refused here"
 
@@ -133,14 +135,8 @@ start_linux() { # WHAT COMMAND...
   (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" PATH="$work/bin:$PATH" \
     QT_QPA_PLATFORM=xcb unshare -m "$root/tests/bundle/without-system-qt" "$@") >"$work/out" 2>&1 &
   app=$!
-  window=""
-  for _ in $(seq 150); do
-    window="$(xdotool search --onlyvisible --name '^Startprogram$' 2>/dev/null | head -n 1)"
-    [ -n "$window" ] && break
-    kill -0 "$app" 2>/dev/null || fail "the Linux program $what ended before showing its window"
-    sleep 0.1
-  done
-  [ -n "$window" ] || fail "the Linux program $what showed no window"
+  local window
+  window="$(startprogram_window "$app")" || fail "the Linux program $what showed no window (or ended first)"
   xdotool windowfocus --sync "$window" 2>/dev/null
   sleep 0.3
 }
