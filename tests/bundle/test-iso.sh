@@ -34,19 +34,7 @@ grep -q '^info.txt:[0-9]*: error: "missing.pdf" is missing from the medium$' "$w
 
 # Every library and plugin the medium redistributes has its notice: the Debian package
 # it comes from, with that package's licence beside the notices.
-notices="$work/medium/THIRD-PARTY-NOTICES.txt"
-[ -s "$notices" ] || fail "no THIRD-PARTY-NOTICES.txt on the medium"
-while read -r file; do
-  line="$(tr -d '\r' <"$notices" | grep -m1 "^$file: " || true)"
-  [ -n "$line" ] || fail "$file is bundled without a notice"
-  pkg="$(echo "$line" | awk '{print $2}')"
-  [ -s "$work/medium/licenses/$pkg.txt" ] || fail "no licence licenses/$pkg.txt for $file"
-done < <(cd "$work/medium" && find linux -name '*.so*' -type f | sort)
-for pkg in mingw-w64-i686-dev gcc-mingw-w64-i686-posix-runtime; do
-  tr -d '\r' <"$notices" | grep -q "^$pkg " || fail "no notice for $pkg, linked into the Windows programs"
-  [ -s "$work/medium/licenses/$pkg.txt" ] || fail "no licence licenses/$pkg.txt"
-done
-grep -q 'LGPL-3' "$notices" || fail "the notices do not say Qt's licence"
+fault="$(bash "$root/tests/bundle/check-notices.sh" "$work/medium")" || fail "$fault"
 
 # Joliet names as Windows reads them.
 joliet="$(xorriso -indev "$work/medium.iso" -rockridge off -joliet on -find / -exec lsdl 2>/dev/null)"
