@@ -43,8 +43,8 @@ env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb L
   unshare -m "$root/tests/bundle/without-system-qt" "$work/medium/startprogram" >"$work/out" 2>&1 &
 app=$!
 
-# shellcheck source=tests/bundle/window.sh
-. "$root/tests/bundle/window.sh"
+# shellcheck source=tests/bundle/linux-run.sh
+. "$root/tests/bundle/linux-run.sh"
 startprogram_window "$app" >/dev/null || fail "no window from the bundled program (or it ended first)"
 
 loaded="$(grep -oE 'calling init: [^ ]*libQt6[^ ]*' "$work/out" | awk '{print $3}' | sort -u)"

@@ -21,8 +21,8 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL [iso]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
 skip() { echo "SKIP [iso]: $*"; echo "SKIP [iso]: $*" >&2; exit 77; }
-# shellcheck source=tests/bundle/window.sh
-. "$root/tests/bundle/window.sh"
+# shellcheck source=tests/bundle/linux-run.sh
+. "$root/tests/bundle/linux-run.sh"
 
 [ -e /dev/fuse ] && command -v fuseiso >/dev/null || skip "fuseiso cannot run here (no /dev/fuse or no fuseiso)"
 
@@ -48,26 +48,14 @@ fuseiso "$work/medium.iso" "$mnt" || skip "fuseiso could not mount the image (FU
 [ -x "$mnt/startprogram" ] && [ -x "$mnt/autorun.sh" ] || fail "Rock Ridge lost the execute bits"
 
 # Linux: autorun.sh starts the program from a medium; Return on Go hands over its first entry.
-mkdir -p "$work/home/.config" "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$work/xdg-open.calls" > "$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-printf '[Zezuzav]\nStartSide=index.htm\nLukVedStart=False\n' > "$work/home/.config/Varnholt Danmark.ini"
+linux_home
 linux_from() { # MEDIUM WHAT
-  rm -f "$work/xdg-open.calls"
-  (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" PATH="$work/bin:$PATH" \
-    QT_QPA_PLATFORM=xcb sh "$1/autorun.sh") >"$work/out" 2>&1 &
-  app=$!
-  local window
-  window="$(startprogram_window "$app")" || fail "the Linux program $2 showed no window"
-  xdotool windowfocus --sync "$window" 2>/dev/null
-  sleep 0.3
+  start_linux "$2" sh "$1/autorun.sh"
   xdotool key --clearmodifiers Return
-  for _ in $(seq 50); do [ -s "$work/xdg-open.calls" ] && break; sleep 0.1; done
-  [ "$(cat "$work/xdg-open.calls" 2>/dev/null)" = "file://$1/index.htm" ] \
-    || fail "the Linux program $2 handed over '$(cat "$work/xdg-open.calls" 2>/dev/null)', not its index.htm"
-  kill "$app"
-  wait "$app" 2>/dev/null
-  app=""
+  local got
+  got="$(handed_over)"
+  [ "$got" = "file://$1/index.htm" ] || fail "the Linux program $2 handed over '$got', not its index.htm"
+  stop_linux
 }
 linux_from "$mnt" "from the disc"
 # A medium that shows no execute bits (a FAT stick mounted with showexec): through the loader.

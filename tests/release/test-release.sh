@@ -27,8 +27,8 @@ cleanup() {
 }
 trap cleanup EXIT
 fail() { echo "FAIL [release]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$work/out" >&2; exit 1; }
-# shellcheck source=tests/bundle/window.sh
-. "$root/tests/bundle/window.sh"
+# shellcheck source=tests/bundle/linux-run.sh
+. "$root/tests/bundle/linux-run.sh"
 # The Linux program starts with the system's Qt hidden, in a mount namespace (root).
 hide=(unshare -m "$root/tests/bundle/without-system-qt")
 if ! { [ "$(id -u)" -eq 0 ] && unshare -m true 2>/dev/null; }; then
@@ -130,30 +130,8 @@ out="$(tr -d '\r' <"$work/check.out")"
 [ "$status" = 0 ] && [ -z "$out" ] || fail "startprogram-check.exe on the author's medium: status $status, $out"
 
 # Linux: from that folder with the system's Qt hidden; the third entry goes to the desktop.
-mkdir -p "$work/home/.config" "$work/bin"
-printf '#!/bin/sh\nprintf "%%s\\n" "$@" >> "%s"\n' "$work/xdg-open.calls" >"$work/bin/xdg-open"
-chmod +x "$work/bin/xdg-open"
-printf '[Zezuzav]\r\nStartSide=index.htm\r\nLukVedStart=False\r\n' >"$work/home/.config/Varnholt Danmark.ini"
-start_linux() { # WHAT COMMAND...
-  local what="$1"
-  shift
-  rm -f "$work/xdg-open.calls"
-  (cd / && exec env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" PATH="$work/bin:$PATH" \
-    QT_QPA_PLATFORM=xcb "${hide[@]}" "$@") >"$work/out" 2>&1 &
-  app=$!
-  local window
-  window="$(startprogram_window "$app")" || fail "the Linux program $what showed no window (or ended first)"
-  xdotool windowfocus --sync "$window" 2>/dev/null
-  sleep 0.3
-}
-handed_over() { # the first address handed to the desktop, decoded
-  for _ in $(seq 50); do [ -s "$work/xdg-open.calls" ] && break; sleep 0.1; done
-  python3 -c 'import sys, urllib.parse; print(urllib.parse.unquote(sys.stdin.readline().rstrip("\n")))' \
-    <"$work/xdg-open.calls" 2>/dev/null
-}
-stop_linux() { kill "$app" 2>/dev/null; wait "$app" 2>/dev/null; app=""; }
-
-start_linux "from the author's medium" "$medium/startprogram"
+linux_home
+start_linux "from the author's medium" "${hide[@]}" "$medium/startprogram"
 # Go, Exit, the check box, then the list: Down Down picks the third entry; Tab returns to Go.
 xdotool key --clearmodifiers Tab Tab Tab Down Down Tab Return
 got="$(handed_over)"
@@ -165,7 +143,7 @@ stop_linux
 noexec="$work/Uden x-bit å"
 cp -R "$medium" "$noexec"
 find "$noexec" -type f -exec chmod a-x {} +
-start_linux "started through autorun.sh without execute bits" sh "$noexec/autorun.sh"
+start_linux "started through autorun.sh without execute bits" "${hide[@]}" sh "$noexec/autorun.sh"
 xdotool key --clearmodifiers Return
 got="$(handed_over)"
 [ "$got" = "file://$noexec/index.htm" ] || fail "from the copy without execute bits: handed over '$got'"
