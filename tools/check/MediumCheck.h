@@ -15,15 +15,36 @@ struct Finding
     std::string text;
 };
 
+// A check's whole result: the findings, and what the summary and the offered mends need.
+struct MediumReport
+{
+    std::vector<Finding> findings;
+    bool hasInformationFile = false;
+    // The entries the file holds: whole pairs of fields after the count.
+    int entries = 0;
+    // The count disagrees with the entries the file holds, the file holds whole entries,
+    // and nothing else is an error: writing the right count mends it.
+    bool countIsTheOnlyError = false;
+};
+
 // Checks a medium: "info.txt" read from its bytes exactly as the start program reads
 // it, each entry's file looked up under the medium's folder (an absolute path with "/"
 // separators). `infoBytes` is nothing when the file could not be read. Findings come
 // in the order of their lines.
+MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders);
+
+// The findings alone.
 std::vector<Finding> CheckMedium(const std::string &mediumDir, const std::string *infoBytes,
                                  const FolderListing &folders);
 
 // One finding as compilers write theirs: "info.txt:LINE: error: text".
 std::string formatFinding(const Finding &finding);
+
+// Every finding, a line each, as the console prints them.
+std::string formatFindings(const std::vector<Finding> &findings);
+
+// One line in words an author understands: "Ready: 40 entries, no problems found."
+std::string summaryLine(const MediumReport &report);
 
 // 0 when there is nothing to report, 1 for warnings only, 2 when there is an error.
 int exitStatus(const std::vector<Finding> &findings);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/FolderListing.h"
+
+#include <optional>
+#include <string>
+
+// The medium's files as the check reads and writes them. Paths are absolute, UTF-8,
+// with "/" separators.
+class MediumFiles : public FolderListing
+{
+public:
+    // True when the path is a folder (links followed).
+    virtual bool isFolder(const std::string &path) const = 0;
+    // True when the desktop hides the file by an attribute of its own (Windows' hidden
+    // and system attributes); a leading dot is the check's own rule, not this.
+    virtual bool isHidden(const std::string &path) const = 0;
+    // Up to maxBytes of a plain file; nothing when it is no readable plain file.
+    virtual std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const = 0;
+    // Writes the file whole or not at all (beside it, then renamed over it); empty on
+    // success, else why it failed. With mustBeNew, an existing file is never replaced.
+    virtual std::string write(const std::string &path, const std::string &bytes, bool mustBeNew) = 0;
+};
