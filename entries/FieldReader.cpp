@@ -41,6 +41,8 @@ void FieldReader::countLines(std::size_t from, std::size_t to)
 std::optional<std::string> FieldReader::next()
 {
     const std::size_t size = m_text.size();
+    m_quoted = false;
+    m_dropped.clear();
     for (;;) {
         while (m_pos < size && (m_text[m_pos] == ' ' || m_text[m_pos] == '\t'))
             ++m_pos;
@@ -63,6 +65,7 @@ std::optional<std::string> FieldReader::next()
 
     m_fieldLine = m_line;
     if (m_text[m_pos] == '"') {
+        m_quoted = true;
         const std::size_t start = m_pos + 1;
         const std::size_t close = m_text.find('"', start);
         if (close == std::string::npos) { // an unterminated quote takes the rest of the text
@@ -74,8 +77,13 @@ std::optional<std::string> FieldReader::next()
         std::string value = m_text.substr(start, close - start);
         countLines(start, close);
         m_pos = close + 1;
+        const std::size_t after = m_pos;
         while (m_pos < size && m_text[m_pos] != ',' && !isLineEnd(m_pos))
             ++m_pos; // anything between the closing quote and the separator is dropped
+        m_dropped = m_text.substr(after, m_pos - after);
+        const std::size_t first = m_dropped.find_first_not_of(" \t");
+        m_dropped = first == std::string::npos ? std::string()
+                                               : m_dropped.substr(first, m_dropped.find_last_not_of(" \t") + 1 - first);
         consumeTerminator();
         return value;
     }

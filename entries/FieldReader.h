@@ -19,6 +19,13 @@ public:
     // The line, counted from 1, on which the field last returned began.
     int line() const { return m_fieldLine; }
 
+    // True when the field last returned was in double quotes.
+    bool quoted() const { return m_quoted; }
+
+    // What followed that field's closing quote on its way to the separator, which the
+    // reader drops (blanks around it left out): "Ole "Bo" Hansen" reads as "Ole " and drops Bo" Hansen".
+    const std::string &dropped() const { return m_dropped; }
+
 private:
     bool isLineEnd(std::size_t at) const;
     void consumeTerminator();
@@ -30,4 +37,6 @@ private:
     bool m_afterComma = false; // a comma promises one more field, even an empty one
     int m_line = 1; // the line at m_pos
     int m_fieldLine = 0;
+    bool m_quoted = false;
+    std::string m_dropped;
 };

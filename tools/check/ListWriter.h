@@ -20,10 +20,3 @@ struct WrittenList
 // extension, cut at a word to what the list shows, with its folder added where two
 // would read the same.
 WrittenList MakeEntryList(const std::string &mediumDir, const MediumFiles &files);
-
-// Natural order without regard to letter case: "2" before "10", "æble" beside "Æble".
-bool naturalLess(const std::string &a, const std::string &b);
-
-// The text with every letter that has a small form in the common alphabets (Latin,
-// Greek, Cyrillic) folded to it, as Windows and discs compare names.
-std::u32string foldedCase(const std::string &utf8);

@@ -8,9 +8,11 @@
 #include "launch/ResolveTarget.h"
 #include "platform/FolderListing.h"
 #include "texts/ProductTexts.h"
+#include "tools/check/Names.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <map>
 #include <optional>
 
 namespace {
@@ -121,8 +123,135 @@ std::optional<std::string> relativePath(const std::string &field)
     return path;
 }
 
-void checkFile(const std::string &mediumDir, const std::string &field, int line, const FolderListing &folders,
-               Report &report)
+// A field as the reader gave it, with what the checks of its line need.
+struct Field
+{
+    std::string text;
+    int line = 1;
+    std::string dropped; // what followed a quote inside it
+};
+
+std::string joined(const std::string &dir, const std::string &name)
+{
+    return dir + (dir.back() == '/' ? "" : "/") + name;
+}
+
+std::string quotedList(const std::vector<std::string> &names, const char *last)
+{
+    std::string text;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == names.size() ? std::string(" ") + last + " " : ", ") + names[i];
+    return text;
+}
+
+// What the check knows of the medium's folders, each listed once.
+class Medium
+{
+public:
+    Medium(const std::string &dir, const FolderListing &folders)
+        : m_dir(dir)
+        , m_folders(folders)
+    { }
+
+    const std::string &dir() const { return m_dir; }
+
+    // The existing path that a relative path names, by the start program's rules; empty when none.
+    std::string locate(const std::string &relative) const
+    {
+        const std::string path = relative.empty() ? m_dir : joined(m_dir, relative);
+        return m_folders.exists(path) ? path : MediaPath::locate(path, m_folders);
+    }
+
+    // The path below the medium of a path that locate() found.
+    std::string below(const std::string &path) const
+    {
+        return path.size() > m_dir.size() ? path.substr(m_dir.size() + (m_dir.back() == '/' ? 0 : 1)) : std::string();
+    }
+
+    const std::vector<std::string> &entries(const std::string &folder) const
+    {
+        auto it = m_listings.find(folder);
+        if (it == m_listings.end())
+            it = m_listings.emplace(folder, m_folders.entries(folder)).first;
+        return it->second;
+    }
+
+private:
+    std::string m_dir;
+    const FolderListing &m_folders;
+    mutable std::map<std::string, std::vector<std::string>> m_listings;
+};
+
+std::vector<std::string> splitPath(const std::string &relative)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= relative.size();) {
+        const std::size_t slash = std::min(relative.find('/', start), relative.size());
+        if (slash > start)
+            parts.push_back(relative.substr(start, slash - start));
+        start = slash + 1;
+    }
+    return parts;
+}
+
+// The names a file of the medium has that Windows, sticks or discs cannot keep: each
+// part of its path, the whole path's length, and a twin that differs only in case.
+void checkNames(const Medium &medium, const std::string &field, const std::string &found, int line, Report &report)
+{
+    const std::string relative = medium.below(found);
+    std::string folder = medium.dir();
+    for (const std::string &part : splitPath(relative)) {
+        for (const std::string &problem : Names::problems(part))
+            report.warning(line, problem);
+        const std::u32string key = Names::folded(part);
+        std::vector<std::string> twins;
+        for (const std::string &name : medium.entries(folder))
+            if (Names::folded(name) == key)
+                twins.push_back(quoted(name));
+        if (twins.size() > 1) {
+            std::sort(twins.begin(), twins.end());
+            report.warning(line,
+                           "the folder holds " + quotedList(twins, "and")
+                               + ", which differ only in letter case: Windows and discs keep only one of them");
+        }
+        folder = joined(folder, part);
+    }
+    const std::size_t length = Names::windowsLength(relative);
+    if (length > Names::LongestPath)
+        report.warning(line,
+                       quoted(field) + " has a path of " + std::to_string(length)
+                           + " characters: with a recipient's drive and folder it must fit in Windows' 260, "
+                             "so keep it to "
+                           + std::to_string(Names::LongestPath));
+}
+
+// Names in the missing file's folder that the author may have meant: the same name
+// with an extension, or with another one.
+std::string didYouMean(const Medium &medium, const std::string &relative)
+{
+    const std::size_t slash = relative.rfind('/');
+    const std::string folder = medium.locate(slash == std::string::npos ? std::string() : relative.substr(0, slash));
+    if (folder.empty())
+        return {};
+    const std::string name = slash == std::string::npos ? relative : relative.substr(slash + 1);
+    const std::u32string wanted = Names::folded(name);
+    const std::u32string wantedStem = Names::folded(name.substr(0, name.rfind('.')));
+    std::vector<std::string> candidates;
+    for (const std::string &entry : medium.entries(folder)) {
+        const std::size_t dot = entry.rfind('.');
+        if (dot == std::string::npos || dot == 0)
+            continue;
+        const std::u32string stem = Names::folded(entry.substr(0, dot));
+        if (stem == wanted || (name.find('.') != std::string::npos && stem == wantedStem))
+            candidates.push_back(entry);
+    }
+    std::sort(candidates.begin(), candidates.end(), Names::naturalLess);
+    if (candidates.size() > 3)
+        candidates.resize(3);
+    return candidates.empty() ? std::string() : "; did you mean " + quotedList(candidates, "or") + "?";
+}
+
+void checkFile(const Medium &medium, const std::string &field, int line, Report &report)
 {
     if (field.empty()) {
         report.error(line, "the entry names no file");
@@ -133,22 +262,27 @@ void checkFile(const std::string &mediumDir, const std::string &field, int line,
         report.error(line, quoted(field) + " leaves the medium: its \"..\" climbs above the start program's folder");
         return;
     }
-    const std::string path = mediumDir + (mediumDir.back() == '/' ? "" : "/") + *relative;
-    if (relative->empty() || folders.exists(path))
+    if (relative->empty())
         return;
-    const std::string found = MediaPath::locate(path, folders);
+    const std::string path = joined(medium.dir(), *relative);
+    const std::string found = medium.locate(*relative);
     if (found.empty()) {
-        report.error(line, quoted(field) + " is missing from the medium");
+        std::string hint = didYouMean(medium, *relative);
+        std::string www = field.substr(0, 4);
+        std::transform(www.begin(), www.end(), www.begin(), [](char c) { return char(c | 0x20); });
+        if (www == "www.")
+            hint = "; did you mean https://" + field + "?";
+        report.error(line, quoted(field) + " is missing from the medium" + hint);
         return;
     }
-    report.warning(line,
-                   quoted(field) + " is found only when letter case or a disc's \";1\" is ignored ("
-                       + found.substr(mediumDir.size() + (mediumDir.back() == '/' ? 0 : 1))
-                       + "): the start program finds it, other programs may not");
+    if (found != path)
+        report.warning(line,
+                       quoted(field) + " is found only when letter case or a disc's \";1\" is ignored ("
+                           + medium.below(found) + "): the start program finds it, other programs may not");
+    checkNames(medium, field, found, line, report);
 }
 
-void checkEntry(const std::string &mediumDir, const std::string &file, const std::string &description, int line,
-                const FolderListing &folders, Report &report)
+void checkEntry(const Medium &medium, const std::string &file, const std::string &description, int line, Report &report)
 {
     if (isWebAddressField(file)) {
         if (!isValidWebAddress(file))
@@ -158,7 +292,7 @@ void checkEntry(const std::string &mediumDir, const std::string &file, const std
             report.warning(line, quoted(file) + " has four characters: it is taken as a file, not a web address");
         else if (startsWithHttp(file))
             report.warning(line, quoted(file) + " starts with \"HTTP\" but has no scheme: it is taken as a file");
-        checkFile(mediumDir, file, line, folders, report);
+        checkFile(medium, file, line, report);
     }
     if (characters(description) > LongestDescription)
         report.warning(line,
@@ -166,64 +300,165 @@ void checkEntry(const std::string &mediumDir, const std::string &file, const std
                            + " characters: the list shows about " + std::to_string(LongestDescription));
 }
 
+// A medium with one of the start programs must carry what they need and what the
+// licences of the software in them require.
+void checkMediumParts(const Medium &medium, Report &report)
+{
+    static const char *const parts[]
+        = {"startprogram.exe", "startprogram", "linux", "qt.conf", "THIRD-PARTY-NOTICES.txt", "licenses"};
+    if (medium.locate("startprogram.exe").empty() && medium.locate("startprogram").empty())
+        return;
+    std::vector<std::string> missing;
+    for (const char *part : parts)
+        if (medium.locate(part).empty())
+            missing.push_back(std::string(part)
+                              + (std::string(part) == "linux" || std::string(part) == "licenses" ? "/" : ""));
+    if (!missing.empty())
+        report.warning(1,
+                       "the medium lacks " + quotedList(missing, "and")
+                           + ": copy them from the kit's medium folder; every medium handed out must carry them");
+}
+
+// Entries are usually written one a line; there, a line of three or more fields has a
+// comma that was meant as text. A file that puts several entries on a line is left be.
+void checkFieldsPerLine(const std::vector<Field> &fields, Report &report)
+{
+    std::map<int, int> perLine;
+    for (std::size_t i = 1; i < fields.size(); ++i) // the count is no entry's
+        ++perLine[fields[i].line];
+    const auto pairs = std::count_if(perLine.begin(), perLine.end(), [](const auto &l) { return l.second == 2; });
+    const auto several = std::count_if(perLine.begin(), perLine.end(), [](const auto &l) { return l.second >= 4; });
+    if (several > pairs)
+        return;
+    for (const auto &[line, count] : perLine)
+        if (count >= 3)
+            report.warning(line,
+                           "the line holds " + std::to_string(count)
+                               + " fields where an entry has two: put a field that holds a comma in double "
+                                 "quotes");
+}
+
+void checkQuotes(const std::vector<Field> &fields, Report &report)
+{
+    for (const Field &field : fields)
+        if (!field.dropped.empty())
+            report.warning(field.line,
+                           "a double quote ends the field " + quoted(field.text) + " early: the start program reads "
+                               + quoted(field.text) + " and drops " + field.dropped
+                               + "; write the quote as ' or \u201C \u201D instead");
+}
+
 } // namespace
+
+MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders)
+{
+    Report report;
+    MediumReport result;
+    const Medium medium(mediumDir.empty() ? "/" : mediumDir, folders);
+    const std::string &dir = medium.dir();
+    if (medium.locate(ProductTexts::UsagePage).empty())
+        report.warning(1,
+                       std::string("the usage page ") + ProductTexts::UsagePage
+                           + " is missing: Information > About using and the Introduction link will fail");
+    checkMediumParts(medium, report);
+    if (!infoBytes) {
+        report.error(1, std::string("there is no readable ") + InformationFileName + " in " + dir);
+        result.findings = report.sorted();
+        return result;
+    }
+    result.hasInformationFile = true;
+
+    checkEncoding(*infoBytes, report);
+    std::vector<Field> fields;
+    FieldReader reader(decodeInformationText(*infoBytes));
+    while (const std::optional<std::string> text = reader.next())
+        fields.push_back({*text, reader.line(), reader.dropped()});
+    checkQuotes(fields, report);
+    checkFieldsPerLine(fields, report);
+
+    const std::size_t held = fields.empty() ? 0 : fields.size() - 1;
+    result.entries = static_cast<int>(held / 2);
+    const std::optional<std::int16_t> count = fields.empty() ? std::nullopt : parseEntryCount(fields[0].text);
+    const bool wholeEntries = !fields.empty() && held % 2 == 0;
+    const bool countRight = count && *count == result.entries;
+    if (!count || *count < 0) {
+        report.error(fields.empty() ? 1 : fields[0].line,
+                     fields.empty() ? std::string("the file is empty: it needs the count of entries first")
+                                    : "the count " + quoted(fields[0].text) + " is not a whole number from 0 to 32767");
+    } else {
+        if (*count > EntryList::Capacity)
+            report.warning(fields[0].line,
+                           "the count is " + std::to_string(*count) + ": the list shows at most "
+                               + std::to_string(EntryList::Capacity) + " entries");
+        int read = 0;
+        for (; read < *count; ++read) {
+            const std::size_t at = 1 + 2 * static_cast<std::size_t>(read);
+            if (at + 1 >= fields.size()) {
+                const bool half = at < fields.size();
+                report.error(half ? fields[at].line : fields.back().line,
+                             "the count is " + std::to_string(*count) + " but the file holds " + std::to_string(read)
+                                 + (half ? " entries and a half" : " entries"));
+                break;
+            }
+            checkEntry(medium, fields[at].text, fields[at + 1].text, fields[at].line, report);
+        }
+        const std::size_t next = 1 + 2 * static_cast<std::size_t>(read);
+        if (read == *count && next < fields.size())
+            report.error(fields[next].line,
+                         "the count is " + std::to_string(*count)
+                             + " but more entries follow: the start program never shows them");
+    }
+    // A wrong count is one error; writing the right count mends the file when it is the only one.
+    result.findings = report.sorted();
+    const auto errors = std::count_if(result.findings.begin(), result.findings.end(),
+                                      [](const Finding &f) { return f.kind == Finding::Kind::Error; });
+    result.countIsTheOnlyError = wholeEntries && !countRight && errors == 1;
+    return result;
+}
 
 std::vector<Finding> CheckMedium(const std::string &mediumDir, const std::string *infoBytes,
                                  const FolderListing &folders)
 {
-    Report report;
-    const std::string dir = mediumDir.empty() ? "/" : mediumDir;
-    const std::string usagePage = dir + (dir.back() == '/' ? "" : "/") + ProductTexts::UsagePage;
-    if (!folders.exists(usagePage) && MediaPath::locate(usagePage, folders).empty())
-        report.warning(1,
-                       std::string("the usage page ") + ProductTexts::UsagePage
-                           + " is missing: Information > About using and the Introduction link will fail");
-    if (!infoBytes) {
-        report.error(1, std::string("there is no readable ") + InformationFileName + " in " + dir);
-        return report.sorted();
-    }
-
-    checkEncoding(*infoBytes, report);
-    FieldReader fields(decodeInformationText(*infoBytes));
-    const std::optional<std::string> countField = fields.next();
-    const std::optional<std::int16_t> count = countField ? parseEntryCount(*countField) : std::nullopt;
-    if (!count || *count < 0) {
-        report.error(countField ? fields.line() : 1,
-                     countField ? "the count " + quoted(*countField) + " is not a whole number from 0 to 32767"
-                                : std::string("the file is empty: it needs the count of entries first"));
-        return report.sorted();
-    }
-    if (*count > EntryList::Capacity)
-        report.warning(fields.line(),
-                       "the count is " + std::to_string(*count) + ": the list shows at most "
-                           + std::to_string(EntryList::Capacity) + " entries");
-
-    int read = 0;
-    for (; read < *count; ++read) {
-        const std::optional<std::string> file = fields.next();
-        const int line = fields.line();
-        const std::optional<std::string> description = file ? fields.next() : std::nullopt;
-        if (!description) {
-            report.error(file ? line : fields.line(),
-                         "the count is " + std::to_string(*count) + " but the file holds " + std::to_string(read)
-                             + (file ? " entries and a half" : " entries"));
-            break;
-        }
-        checkEntry(dir, *file, *description, line, folders, report);
-    }
-    if (read == *count) {
-        if (const std::optional<std::string> more = fields.next())
-            report.error(fields.line(),
-                         "the count is " + std::to_string(*count)
-                             + " but more entries follow: the start program never shows them");
-    }
-    return report.sorted();
+    return InspectMedium(mediumDir, infoBytes, folders).findings;
 }
 
 std::string formatFinding(const Finding &finding)
 {
     return std::string(InformationFileName) + ':' + std::to_string(finding.line) + ": "
         + (finding.kind == Finding::Kind::Error ? "error" : "warning") + ": " + finding.text;
+}
+
+std::string formatFindings(const std::vector<Finding> &findings)
+{
+    std::string text;
+    for (const Finding &finding : findings)
+        text += formatFinding(finding) + '\n';
+    return text;
+}
+
+namespace {
+
+std::string counted(std::size_t n, const char *one, const char *many)
+{
+    return std::to_string(n) + ' ' + (n == 1 ? one : many);
+}
+
+} // namespace
+
+std::string summaryLine(const MediumReport &report)
+{
+    const auto errors
+        = static_cast<std::size_t>(std::count_if(report.findings.begin(), report.findings.end(),
+                                                 [](const Finding &f) { return f.kind == Finding::Kind::Error; }));
+    const std::size_t warnings = report.findings.size() - errors;
+    if (errors > 0)
+        return counted(errors, "error", "errors")
+            + (warnings > 0 ? " and " + counted(warnings, "warning", "warnings") : "")
+            + (errors == 1 ? ": mend the error" : ": mend the errors") + " before you hand the medium out.";
+    if (warnings > 0)
+        return counted(warnings, "warning", "warnings") + ": the medium works, but read "
+            + (warnings == 1 ? "it" : "them") + " before you hand it out.";
+    return "Ready: " + counted(static_cast<std::size_t>(report.entries), "entry", "entries") + ", no problems found.";
 }
 
 int exitStatus(const std::vector<Finding> &findings)

@@ -1,0 +1,132 @@
+#include "tools/check/CheckWindowBehaviour.h"
+
+#include "entries/LoadEntryList.h"
+#include "tools/check/CheckCommand.h"
+#include "tools/check/CheckTexts.h"
+#include "tools/check/MediumFiles.h"
+
+#include <algorithm>
+#include <optional>
+
+CheckWindowBehaviour::CheckWindowBehaviour(CheckView &view, MediumFiles &files, char separator)
+    : m_view(view)
+    , m_files(files)
+    , m_separator(separator)
+{ }
+
+std::string CheckWindowBehaviour::generic(const std::string &path) const
+{
+    std::string out = path;
+    std::replace(out.begin(), out.end(), m_separator, '/');
+    return out;
+}
+
+std::string CheckWindowBehaviour::native(const std::string &path) const
+{
+    std::string out = path;
+    std::replace(out.begin(), out.end(), '/', m_separator);
+    return out;
+}
+
+void CheckWindowBehaviour::start(const std::string &argument, const std::string &programDir)
+{
+    if (!argument.empty()) {
+        dropped(argument);
+        return;
+    }
+    // The kit's check lies in "tools", beside the ready "medium" folder.
+    const std::string dir = generic(programDir);
+    const std::size_t slash = dir.find_last_of('/');
+    const std::string name = slash == std::string::npos ? dir : dir.substr(slash + 1);
+    if (slash != std::string::npos && name == "tools") {
+        const std::string medium = dir.substr(0, slash) + "/medium";
+        if (m_files.isFolder(medium)) {
+            check(medium);
+            return;
+        }
+    }
+    check({});
+}
+
+void CheckWindowBehaviour::dropped(const std::string &path)
+{
+    const std::string folder = MediumFolderOf(generic(path), m_files);
+    if (folder.empty()) {
+        m_view.showMessage(native(generic(path)) + " is neither a folder nor an info.txt.\n\n" + CheckTexts::NoFolder,
+                           true);
+        if (m_folder.empty())
+            check({});
+        return;
+    }
+    check(folder);
+}
+
+void CheckWindowBehaviour::folderChosen(const std::string &folder)
+{
+    dropped(folder);
+}
+
+void CheckWindowBehaviour::checkAgain()
+{
+    check(m_folder);
+}
+
+void CheckWindowBehaviour::check(const std::string &folder)
+{
+    m_folder = folder;
+    m_view.showFolder(native(folder));
+    if (folder.empty()) {
+        m_report = {};
+        m_view.showSummary(CheckTexts::NoFolder);
+        m_view.showFindings({});
+        m_view.showActions({});
+        return;
+    }
+    const std::string info = folder + (folder.back() == '/' ? "" : "/") + InformationFileName;
+    const std::optional<std::string> bytes = m_files.read(info, MaxInformationFileBytes);
+    m_report = InspectMedium(folder, bytes ? &*bytes : nullptr, m_files);
+    std::vector<FindingRow> rows;
+    rows.reserve(m_report.findings.size());
+    for (const Finding &finding : m_report.findings)
+        rows.push_back({std::to_string(finding.line),
+                        finding.kind == Finding::Kind::Error ? CheckTexts::Error : CheckTexts::Warning, finding.text});
+    m_view.showSummary(summaryLine(m_report));
+    m_view.showFindings(rows);
+    CheckActions actions;
+    actions.checkAgain = true;
+    actions.copy = true;
+    actions.openInformationFile = m_report.hasInformationFile;
+    actions.makeList = !m_report.hasInformationFile && !m_files.exists(info);
+    actions.setCount = m_report.countIsTheOnlyError;
+    m_view.showActions(actions);
+}
+
+void CheckWindowBehaviour::openInformationFile()
+{
+    if (!m_folder.empty() && m_report.hasInformationFile)
+        m_view.openDocument(native(m_folder + (m_folder.back() == '/' ? "" : "/") + InformationFileName));
+}
+
+void CheckWindowBehaviour::copyReport()
+{
+    if (!m_folder.empty())
+        m_view.copyText(formatFindings(m_report.findings) + summaryLine(m_report) + '\n');
+}
+
+void CheckWindowBehaviour::makeList()
+{
+    if (m_folder.empty())
+        return;
+    const MendResult result = WriteEntryList(m_folder, m_files);
+    check(m_folder);
+    m_view.showMessage(result.message, !result.done);
+}
+
+void CheckWindowBehaviour::setCount()
+{
+    if (m_folder.empty())
+        return;
+    const MendResult result = WriteCountOfEntries(m_folder, m_files);
+    check(m_folder);
+    m_view.showMessage(result.message, !result.done);
+}
