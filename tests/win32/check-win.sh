@@ -1,0 +1,118 @@
+#!/usr/bin/env bash
+# startprogram-check.exe as Windows authors meet it, under Wine:
+#   pipe         a folder named in Cyrillic and Greek, a missing Danish document: found, and
+#                reported in UTF-8 on a pipe
+#   console-850  the same in a new console whose output code page is 850: the screen holds
+#                the Danish name as it is
+#   window       started in a console of its own (as from Explorer), it opens its window;
+#                the summary (also as a screen reader reads it) and the findings read back
+#   make-list    the window's "Make the list" on a folder of documents: the list checks clean
+#                and the start program lists its entries, in its order
+# Usage: check-win.sh STATE CHECK.exe CHECKDRIVER.exe SPDRIVER.exe STARTPROGRAM.exe CASE
+set -u
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+state="$1"
+check="$2"
+checkdriver="$3"
+spdriver="$4"
+program="$5"
+case_name="$6"
+title="Check a medium"
+
+work="$state/work/check-$case_name"
+rm -rf "$work"
+mkdir -p "$work"
+
+wr() { "$here/wine-run" --state "$state" "$@"; }
+cdrv() { wr "$checkdriver" "$@" | tr -d '\r'; }
+sdrv() { wr "$spdriver" "$@" | tr -d '\r'; }
+fail() {
+  echo "FAIL [check $case_name]: $*" >&2
+  exit 1
+}
+win_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
+cleanup() {
+  # Whatever window this case left, closed as its Close button would.
+  [ "$case_name" = window ] || [ "$case_name" = make-list ] || return 0
+  for t in "$title" Startprogram; do
+    sdrv wait-window "$t" 0 >/dev/null && sdrv close "$t"
+    sdrv wait-gone "$t" 10 >/dev/null
+  done
+}
+trap cleanup EXIT
+sdrv wait-gone "$title" 10 || fail "a window of an earlier test is still there"
+
+# Wine's Z: drive is the host's root; the check is started by its Windows path.
+check_win="$(win_path "$check")"
+medium="$work/Медиа Ω"
+mkdir -p "$medium"
+printf '<html></html>\n' > "$medium/index.htm"
+printf '<html></html>\n' > "$medium/Presumptions.htm"
+printf '2\r\n"index.htm","Welcome"\r\n"Æblegrød.pdf","Apple porridge"\r\n' > "$medium/info.txt"
+medium_win="$(win_path "$medium")"
+missing='info.txt:3: error: "Æblegrød.pdf" is missing from the medium'
+
+case "$case_name" in
+  pipe)
+    wr "$check" "$medium_win" >"$work/out" 2>"$work/err"
+    status=$?
+    [ "$status" = 2 ] || fail "status $status, not 2 (stdout: $(cat "$work/out"); stderr: $(cat "$work/err"))"
+    # The bytes as they came: UTF-8, the finding alone on standard output.
+    [ "$(tr -d '\r' <"$work/out")" = "$missing" ] || fail "standard output: $(od -c "$work/out" | head -20)"
+    grep -q '^1 error' "$work/err" || fail "no summary on standard error: $(cat "$work/err")"
+    ;;
+  console-850)
+    screen="$(cdrv console-screen 850 "$check_win" "$medium_win")" || fail "no console: $screen"
+    printf '%s\n' "$screen" | grep -qx 'status 2' || fail "not status 2: $screen"
+    printf '%s\n' "$screen" | grep -qxF "$missing" || fail "the screen does not show the name as it is:
+$screen"
+    ;;
+  window)
+    cdrv start-alone "$check_win" "$medium_win" >/dev/null || fail "could not start the check"
+    sdrv wait-window "$title" 20 >/dev/null || fail "no window titled $title"
+    shown="$(cdrv read "$title")" || fail "could not read the window: $shown"
+    summary="$(printf '%s\n' "$shown" | sed -n 's/^summary: //p')"
+    [ "$summary" = "1 error: mend the error before you hand the medium out." ] || fail "summary: $shown"
+    printf '%s\n' "$shown" | grep -qxF "summary-name: $summary" || fail "a screen reader reads another summary: $shown"
+    [ "$(printf '%s\n' "$shown" | grep -c '^row: ')" = 1 ] || fail "not one finding: $shown"
+    printf '%s\n' "$shown" | grep -qxF 'row: 3|error|"Æblegrød.pdf" is missing from the medium' \
+      || fail "the finding is not in its row: $shown"
+    ;;
+  make-list)
+    docs="$work/Dokumenter"
+    mkdir -p "$docs/Bilag"
+    # The usage page is the medium's own, left out of the list (and wanted by the check).
+    for name in "Kapitel 10.pdf" "Kapitel 2.pdf" "Æblegrød.pdf" "Bilag/Oversigt.htm" Presumptions.htm; do
+      printf 'document\n' > "$docs/$name"
+    done
+    cdrv start-alone "$check_win" "$(win_path "$docs")" >/dev/null || fail "could not start the check"
+    before="$(cdrv read "$title")" || fail "no window: $before"
+    printf '%s\n' "$before" | grep -q '^button: 1010 ' || fail "\"Make the list\" is not offered: $before"
+    cdrv click "$title" 1010 || fail "could not press \"Make the list\""
+    sdrv box 20 "$title" >"$work/box" || fail "no message after making the list"
+    sdrv press-box "$title" ok
+    [ -f "$docs/info.txt" ] || fail "no info.txt written ($(cat "$work/box"))"
+    after="$(cdrv read "$title")"
+    printf '%s\n' "$after" | grep -q '^summary: Ready: 4 entries, no problems found\.$' || fail "after the list: $after"
+    wr "$check" --console "$(win_path "$docs")" >"$work/out" 2>&1
+    status=$?
+    [ "$status" = 0 ] || fail "the written list does not check clean ($status): $(cat "$work/out")"
+
+    # The start program beside the list shows every entry, in the list's order.
+    cleanup
+    cp "$program" "$docs/startprogram.exe"
+    wr "$docs/startprogram.exe" >/dev/null 2>&1 &
+    sdrv wait-window Startprogram 20 >/dev/null || fail "the start program did not open"
+    expected="$(sed '1s/^\xEF\xBB\xBF//' "$docs/info.txt" | tr -d '\r' | sed -n '2,$s/^"[^"]*","\([^"]*\)"$/  \1/p')"
+    listed="$(sdrv list Startprogram | sed 's/^\* /  /')"
+    [ "$(printf '%s\n' "$expected" | wc -l)" = 4 ] || fail "the list does not hold 4 entries: $(cat "$docs/info.txt")"
+    [ "$listed" = "$expected" ] || fail "the start program lists
+$listed
+where the list says
+$expected"
+    ;;
+  *)
+    fail "no such case"
+    ;;
+esac
+echo "PASS [check $case_name]"
