@@ -5,8 +5,9 @@
 # DLLs of those names. The window must appear and no marker be left. Positive
 # control: a program that imports comctl32 statically, without a manifest, run the
 # same way, does leave the marker. And with each of the three switched off the window
-# still appears.
-# Usage: planted.sh STATE PROGRAM.exe DRIVER.exe CONTROL.exe PLANT_DIR
+# still appears. The check's window, with its folder picker opened, beside the same
+# stand-ins loads none of them either.
+# Usage: planted.sh STATE PROGRAM.exe DRIVER.exe CONTROL.exe PLANT_DIR CHECK.exe CHECKDRIVER.exe
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 state="$1"
@@ -14,6 +15,8 @@ program="$2"
 driver="$3"
 control="$4"
 plants="$5"
+check="$6"
+checkdriver="$7"
 names=(comctl32 gdiplus windowscodecs)
 base_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
 app=""
@@ -61,6 +64,24 @@ drv wait-gone Startprogram 10 || fail "a window of an earlier test is still ther
 run_window "comctl32,gdiplus,windowscodecs=n,b;$base_overrides"
 left="$(ls "$markers")"
 [ -z "$left" ] || fail "the program loaded a planted DLL: $left"
+
+# The check's window, started as from Explorer, and its folder picker.
+cp "$check" "$medium/startprogram-check.exe"
+check_title="Check a medium"
+SP_WINEDLLOVERRIDES="comctl32,gdiplus,windowscodecs=n,b;$base_overrides" "$here/wine-run" --state "$state" \
+  "$checkdriver" start-alone "$(win_path "$medium/startprogram-check.exe")" "$(win_path "$medium")" >/dev/null \
+  || fail "could not start the check"
+drv wait-window "$check_title" 20 >/dev/null || fail "the check's window did not appear"
+"$here/wine-run" --state "$state" "$checkdriver" click "$check_title" 1003 || fail "no \"Choose folder\" button"
+picker="$(drv box 20 | head -1)"
+[ -n "$picker" ] || fail "the check's folder picker did not open"
+sleep 0.5 # the picker's views are filled by now; give a late load its chance
+drv close "$picker"
+drv wait-gone "$picker" 10 || fail "the folder picker did not close"
+drv close "$check_title"
+drv wait-gone "$check_title" 10 || fail "the check did not end"
+left="$(ls "$markers")"
+[ -z "$left" ] || fail "the check loaded a planted DLL: $left"
 
 # Positive control: the same plants, a program that imports comctl32 statically.
 cp "$control" "$medium/static_import.exe"
