@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # startprogram-check on real folders: a medium with one of each fault gets one line for
-# each, on its line, and exit status 2; a clean medium gets no output and 0; a medium
-# with warnings only gets 1. Usage: test-check.sh PROGRAM
+# each, on its line, and exit status 2; a clean medium gets no findings, its summary on
+# standard error and 0; a medium with warnings only gets 1; the list and the count are
+# written on a folder with Danish names. Usage: test-check.sh PROGRAM
 set -u
 check="$1"
 work="$(mktemp -d)"
@@ -13,9 +14,10 @@ mkdir -p "$clean/Docs"
 touch "$clean/index.htm" "$clean/Presumptions.htm" "$clean/Docs/sheet one.pdf"
 printf '3\r\n"index.htm","Welcome"\r\n"Docs\\sheet one.pdf","Sheet"\r\n"https://www.varnholt.example/","Web"\r\n' \
   > "$clean/info.txt"
-out="$("$check" "$clean")"
+out="$("$check" "$clean" 2>"$work/err")"
 status=$?
 [ "$status" = 0 ] && [ -z "$out" ] || fail "clean medium: status $status, output: $out"
+[ "$(cat "$work/err")" = "Ready: 3 entries, no problems found." ] || fail "clean medium's summary: $(cat "$work/err")"
 
 faulty="$work/faulty"
 mkdir -p "$faulty"
@@ -52,4 +54,21 @@ printf '1\n"index.htm","Welcome"\n' > "$faulty/info.txt"
 [ $? = 1 ] || fail "warnings only: status not 1"
 "$check" "$work/no such folder" 2>/dev/null
 [ $? = 2 ] || fail "a missing folder: status not 2"
+# The list and the count, written where the author's folder has Danish names.
+dansk="$work/Æbler og pærer"
+mkdir -p "$dansk/Øvelser" "$dansk/.git"
+touch "$dansk/Presumptions.htm" "$dansk/Æblegrød.pdf" "$dansk/2 Kapitel.pdf" "$dansk/10 Kapitel.pdf" \
+  "$dansk/Øvelser/Læs mig.htm" "$dansk/.git/config"
+"$check" --make-list "$dansk" >"$work/out" 2>"$work/err"
+status=$?
+[ "$status" = 0 ] || fail "--make-list: status $status: $(cat "$work/err")"
+printf '\357\273\2774\r\n"Øvelser\\Læs mig.htm","Læs mig"\r\n"2 Kapitel.pdf","2 Kapitel"\r\n"10 Kapitel.pdf","10 Kapitel"\r\n"Æblegrød.pdf","Æblegrød"\r\n' >"$work/expected"
+cmp -s "$work/expected" "$dansk/info.txt" || fail "--make-list wrote: $(od -c "$dansk/info.txt" | head)"
+"$check" --make-list "$dansk" 2>/dev/null
+[ $? = 2 ] && cmp -s "$work/expected" "$dansk/info.txt" || fail "--make-list replaced an existing info.txt"
+# Windows-1252 with LF line ends and blanks around the count: only the count changes.
+printf ' 7 \n"\306blegr\370d.pdf","\346bler"\n' >"$dansk/info.txt"
+"$check" --set-count "$dansk" >/dev/null 2>"$work/err" || fail "--set-count: $(cat "$work/err")"
+printf ' 1 \n"\306blegr\370d.pdf","\346bler"\n' | cmp -s - "$dansk/info.txt" ||
+  fail "--set-count wrote: $(od -c "$dansk/info.txt" | head)"
 echo "PASS [check]"

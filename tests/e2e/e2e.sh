@@ -210,6 +210,26 @@ shortcut)
   app=$!
   wait_window Startprogram >/dev/null || fail "the launcher's command showed no window"
   ;;
+made-list)
+  # The check lists a folder of Danish documents; Go on each line in turn hands over
+  # each document in the list's order.
+  mkdir -p "$medium/Øvelser"
+  touch "$medium/Æblegrød.pdf" "$medium/2 Kapitel.pdf" "$medium/10 Kapitel.pdf" "$medium/Øvelser/Læs mig.htm"
+  "$SP_CHECK" --make-list "$medium" >/dev/null 2>&1 || fail "the check wrote no list"
+  store_settings False
+  start
+  w="$(wait_window Startprogram)" || fail "no window"
+  expected=("Øvelser/Læs mig.htm" "2 Kapitel.pdf" "10 Kapitel.pdf" "index.htm" "second page.htm" "Æblegrød.pdf")
+  press "$w" Return
+  for ((i = 1; i < ${#expected[@]}; i++)); do
+    for _ in $(seq 50); do [ "$(wc -l <"$record" 2>/dev/null || echo 0)" -ge "$i" ] && break; sleep 0.1; done
+    press "$w" Tab Tab Tab Down Tab Return
+  done
+  for _ in $(seq 50); do [ "$(wc -l <"$record")" -ge ${#expected[@]} ] && break; sleep 0.1; done
+  seen="$(python3 -c 'import sys, urllib.parse; [print(urllib.parse.unquote(l.rstrip())) for l in sys.stdin]' <"$record")"
+  want="$(for f in "${expected[@]}"; do echo "file://$medium/$f"; done)"
+  [ "$seen" = "$want" ] || fail "handed over: $seen"
+  ;;
 big-info)
   # 50 MB of information file: the window still comes up at once.
   entries

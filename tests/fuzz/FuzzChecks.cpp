@@ -1,9 +1,11 @@
 #include "tests/fuzz/FuzzChecks.h"
 
+#include "entries/FieldReader.h"
 #include "entries/LoadEntryList.h"
 #include "entries/TextDecoding.h"
 #include "shortcut/DesktopEntry.h"
 #include "tests/support/DesktopEntryParser.h"
+#include "tools/check/CountFix.h"
 
 #include <vector>
 
@@ -19,10 +21,49 @@ std::string joined(const std::vector<std::string> &parts, char separator)
     return out;
 }
 
+std::vector<std::string> fieldsOf(const std::string &bytes)
+{
+    std::vector<std::string> fields;
+    FieldReader reader(decodeInformationText(bytes));
+    while (const std::optional<std::string> field = reader.next())
+        fields.push_back(*field);
+    return fields;
+}
+
+// The count mend writes the number of entries as the count and leaves every other
+// field, and every byte around the count, as it was.
+std::string countMend(const std::string &original)
+{
+    const std::optional<std::string> mended = WithCountOfEntries(original);
+    if (!mended || isValidUtf8(*mended) != isValidUtf8(original))
+        return {}; // a count that alone was not UTF-8 changes how the rest reads
+    const std::vector<std::string> before = fieldsOf(original);
+    const std::vector<std::string> after = fieldsOf(*mended);
+    if (before.size() != after.size() || !std::equal(before.begin() + 1, before.end(), after.begin() + 1))
+        return "the count mend changed the entries";
+    const std::optional<std::int16_t> count = parseEntryCount(after[0]);
+    if (!count || static_cast<std::size_t>(*count) != (after.size() - 1) / 2)
+        return "the mended count reads \"" + after[0] + '"';
+    std::size_t same = 0;
+    while (same < original.size() && same < mended->size() && original[same] == (*mended)[same])
+        ++same;
+    std::size_t tail = 0;
+    while (tail < original.size() - same && tail < mended->size() - same
+           && original[original.size() - 1 - tail] == (*mended)[mended->size() - 1 - tail])
+        ++tail;
+    const std::string changed = original.substr(same, original.size() - same - tail);
+    if (changed.find_first_of(",\r\n\"") != std::string::npos)
+        return "the count mend changed more than the count: \"" + changed + '"';
+    return {};
+}
+
 } // namespace
 
 std::string entryReader(std::string_view bytes)
 {
+    if (std::string fault = countMend(std::string(bytes)); !fault.empty())
+        return fault;
+
     int failures = 0;
     const EntryList list = ReadEntryList(bytes, [&] { ++failures; });
     if (failures > 2)

@@ -9,7 +9,7 @@ namespace FuzzChecks {
 
 // Information-file bytes: reading never fails more than twice, keeps the count
 // in 16 bits, and every entry the window may show can be read, is valid UTF-8
-// and comes from the decoded text.
+// and comes from the decoded text; the count mend changes the count alone.
 std::string entryReader(std::string_view bytes);
 
 // A program folder (UTF-8): the launcher written for it parses back to exactly

@@ -95,9 +95,10 @@ tr -d '\r' <"$kit/README.txt" | tr '\n' ' ' | grep -q "needs glibc $glibc or lat
 grep -q "^python3 " "$kit/BUILD-INFO.txt" && grep -q "^qt6-base-dev " "$kit/BUILD-INFO.txt" ||
   fail "BUILD-INFO.txt does not record the packages"
 
-# The example is clean: no finding, status 0.
-out="$("$kit/tools/startprogram-check" "$kit/medium" 2>&1)" && [ -z "$out" ] ||
-  fail "the example medium does not check clean: $out"
+# The example is clean: no finding, status 0, and its summary says so.
+out="$("$kit/tools/startprogram-check" "$kit/medium" 2>"$work/check.err")" && [ -z "$out" ] &&
+  [ "$(cat "$work/check.err")" = "Ready: 2 entries, no problems found." ] ||
+  fail "the example medium does not check clean: $out $(cat "$work/check.err")"
 
 # An author's medium: a folder with a space and a Danish letter, a Danish document.
 medium="$work/Mit medie på dansk"
@@ -110,8 +111,8 @@ printf '<!DOCTYPE html><html lang="da"><head><meta charset="utf-8"><title>Æbleg
   tail -n +2 "$kit/medium/info.txt"
   printf '"Opskrifter\\Æblegrød med fløde.htm","Æblegrød - på dansk"\r\n'
 } >"$medium/info.txt"
-out="$("$kit/tools/startprogram-check" "$medium" 2>&1)" && [ -z "$out" ] ||
-  fail "the Linux check of the author's medium: status $?, $out"
+out="$("$kit/tools/startprogram-check" "$medium" 2>"$work/check.err")" && [ -z "$out" ] ||
+  fail "the Linux check of the author's medium: status $?, $out $(cat "$work/check.err")"
 
 # Windows: the kit's 32-bit programs under Wine, or where Wine cannot run 32-bit programs
 # here, the same sources built for x86-64, put in their place.

@@ -83,3 +83,62 @@ std::vector<std::string> FakeFolders::entries(const std::string &folder) const
     }
     return names;
 }
+
+FakeMediumFiles::FakeMediumFiles(std::map<std::string, std::string> files_, std::set<std::string> folders_)
+    : files(std::move(files_))
+    , folders(std::move(folders_))
+{
+    for (const auto &[path, bytes] : files)
+        for (std::size_t slash = path.find('/', 1); slash != std::string::npos; slash = path.find('/', slash + 1))
+            folders.insert(path.substr(0, slash));
+    folders.insert("/");
+}
+
+bool FakeMediumFiles::exists(const std::string &path) const
+{
+    return files.count(path) > 0 || folders.count(path) > 0;
+}
+
+std::vector<std::string> FakeMediumFiles::entries(const std::string &folder) const
+{
+    const std::string prefix = folder == "/" ? folder : folder + '/';
+    std::set<std::string> names;
+    const auto add = [&](const std::string &path) {
+        if (path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0
+            && path.find('/', prefix.size()) == std::string::npos)
+            names.insert(path.substr(prefix.size()));
+    };
+    for (const auto &[path, bytes] : files)
+        add(path);
+    for (const std::string &path : folders)
+        add(path);
+    return {names.begin(), names.end()};
+}
+
+bool FakeMediumFiles::isFolder(const std::string &path) const
+{
+    return folders.count(path) > 0;
+}
+
+bool FakeMediumFiles::isHidden(const std::string &path) const
+{
+    return hidden.count(path) > 0;
+}
+
+std::optional<std::string> FakeMediumFiles::read(const std::string &path, std::size_t maxBytes) const
+{
+    const auto it = files.find(path);
+    if (it == files.end())
+        return std::nullopt;
+    return it->second.substr(0, maxBytes);
+}
+
+std::string FakeMediumFiles::write(const std::string &path, const std::string &bytes, bool mustBeNew)
+{
+    if (!failWrites.empty())
+        return failWrites;
+    if (mustBeNew && exists(path))
+        return "it exists";
+    files[path] = bytes;
+    return {};
+}

@@ -9,6 +9,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Ticker.h"
+#include "tools/check/MediumFiles.h"
 
 #include <functional>
 #include <map>
@@ -123,4 +124,23 @@ public:
 
 private:
     std::set<std::string> m_paths;
+};
+
+// A medium in memory: files by path with their bytes (each folder above one exists too),
+// folders of their own, names the desktop hides, and writes that can be made to fail.
+class FakeMediumFiles : public MediumFiles
+{
+public:
+    explicit FakeMediumFiles(std::map<std::string, std::string> files, std::set<std::string> folders = {});
+    bool exists(const std::string &path) const override;
+    std::vector<std::string> entries(const std::string &folder) const override;
+    bool isFolder(const std::string &path) const override;
+    bool isHidden(const std::string &path) const override;
+    std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const override;
+    std::string write(const std::string &path, const std::string &bytes, bool mustBeNew) override;
+
+    std::map<std::string, std::string> files;
+    std::set<std::string> folders;
+    std::set<std::string> hidden;
+    std::string failWrites; // not empty: every write fails with this reason and changes nothing
 };
