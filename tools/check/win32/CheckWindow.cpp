@@ -35,7 +35,7 @@ constexpr int SectionGap = 14;
 constexpr int LineColumnWidth = 48;
 constexpr int KindColumnWidth = 72;
 constexpr int ListMinHeight = 96;
-constexpr int ClientWidth = 640;
+constexpr int ClientWidth = 760;
 constexpr int ClientHeight = 400;
 
 std::wstring wide(const std::string &text)
@@ -153,8 +153,15 @@ bool CheckWindow::create()
     RECT rect {0, 0, std::max<int>(Dpi::pixels(ClientWidth, m_dpi), minimum.cx),
                std::max<int>(Dpi::pixels(ClientHeight, m_dpi), minimum.cy)};
     Dpi::adjustWindowRect(rect, WindowStyle, WindowExStyle, false, m_dpi);
-    SetWindowPos(m_hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Centred on its monitor's work area, and never larger than it.
+    MONITORINFO monitor {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT &work = monitor.rcWork;
+    const int w = std::min<int>(rect.right - rect.left, work.right - work.left);
+    const int h = std::min<int>(rect.bottom - rect.top, work.bottom - work.top);
+    SetWindowPos(m_hwnd, nullptr, work.left + (work.right - work.left - w) / 2,
+                 work.top + (work.bottom - work.top - h) / 2, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
     layout();
     DragAcceptFiles(m_hwnd, TRUE);
     return true;
@@ -191,7 +198,7 @@ void CheckWindow::createControls()
         std::wstring caption = wide(columns[i]);
         LVCOLUMNW column {};
         column.mask = LVCF_TEXT | LVCF_SUBITEM | LVCF_FMT;
-        column.fmt = i == 0 ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.fmt = LVCFMT_LEFT;
         column.pszText = caption.data();
         column.iSubItem = i;
         SendMessageW(m_findings, LVM_INSERTCOLUMNW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
