@@ -5,7 +5,8 @@
 #   console-850  the same in a new console whose output code page is 850: the screen holds
 #                the Danish name as it is
 #   window       started in a console of its own (as from Explorer), it opens its window;
-#                the summary (also as a screen reader reads it) and the findings read back
+#                the summary (also as a screen reader reads it) and the findings read back;
+#                F5 checks again, Esc closes
 #   make-list    the window's "Make the list" on a folder of documents: the list checks clean
 #                and the start program lists its entries, in its order
 # Usage: check-win.sh STATE CHECK.exe CHECKDRIVER.exe SPDRIVER.exe STARTPROGRAM.exe CASE
@@ -77,6 +78,18 @@ $screen"
     [ "$(printf '%s\n' "$shown" | grep -c '^row: ')" = 1 ] || fail "not one finding: $shown"
     printf '%s\n' "$shown" | grep -qxF 'row: 3|error|"Æblegrød.pdf" is missing from the medium' \
       || fail "the finding is not in its row: $shown"
+    # The author adds the document; F5 checks again; Esc closes the window and ends the check.
+    printf 'document\n' > "$medium/Æblegrød.pdf"
+    cdrv f5 "$title" || fail "could not press F5"
+    for _ in $(seq 50); do
+      shown="$(cdrv read "$title")"
+      printf '%s\n' "$shown" | grep -q '^summary: Ready' && break
+      sleep 0.1
+    done
+    printf '%s\n' "$shown" | grep -qx 'summary: Ready: 2 entries, no problems found\.' || fail "after F5: $shown"
+    printf '%s\n' "$shown" | grep -q '^row: ' && fail "findings left after F5: $shown"
+    sdrv keys "$title" escape
+    sdrv wait-gone "$title" 10 || fail "Esc did not close the window"
     ;;
   make-list)
     docs="$work/Dokumenter"

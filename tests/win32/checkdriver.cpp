@@ -9,6 +9,7 @@
 //                                              (its accessible name), "row: LINE|KIND|TEXT" for each
 //                                              finding, "button: ID TEXT" for each button offered
 //   click TITLE ID                             presses the window's button with that id
+//   f5 TITLE                                   gives the window the keyboard and presses F5
 // Exit status 0 on success, 1 when what was looked for did not come, 2 on bad usage.
 #include "tools/check/win32/checkresource.h"
 
@@ -246,6 +247,23 @@ int wmain(int argc, wchar_t **argv)
             return 1;
         PostMessageW(button, BM_CLICK, 0, 0);
         return 0;
+    }
+    if (command == L"f5" && argc == 3) {
+        HWND window = waitWindow(argv[2], 10000);
+        if (!window)
+            return 1;
+        for (int attempt = 0; attempt < 20 && GetForegroundWindow() != window; ++attempt) {
+            SetForegroundWindow(window);
+            Sleep(50);
+        }
+        INPUT keys[2] = {};
+        for (INPUT &key : keys) {
+            key.type = INPUT_KEYBOARD;
+            key.ki.wVk = VK_F5;
+            key.ki.wScan = static_cast<WORD>(MapVirtualKeyW(VK_F5, MAPVK_VK_TO_VSC));
+        }
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, keys, sizeof(INPUT)) == 2 ? 0 : 1;
     }
     print(L"usage: checkdriver COMMAND ARGS (see the source)");
     return 2;
