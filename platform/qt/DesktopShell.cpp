@@ -31,8 +31,8 @@ public:
     }
     ~DesktopEnvironment()
     {
-        for (auto own = m_own.rbegin(); own != m_own.rend(); ++own)
-            set(*own);
+        for (std::size_t i = m_own.size(); i-- > 0;)
+            set(m_own[i]);
     }
     DesktopEnvironment(const DesktopEnvironment &) = delete;
     DesktopEnvironment &operator=(const DesktopEnvironment &) = delete;
