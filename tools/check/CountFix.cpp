@@ -9,7 +9,8 @@ std::optional<std::string> WithCountOfEntries(const std::string &bytes)
     FieldReader reader(decodeInformationText(bytes));
     while (reader.next())
         ++fields;
-    if (fields == 0 || (fields - 1) % 2 != 0)
+    // The count is a 16-bit value in the file format.
+    if (fields == 0 || (fields - 1) % 2 != 0 || (fields - 1) / 2 > 32767)
         return std::nullopt;
     const std::string count = std::to_string((fields - 1) / 2);
 
