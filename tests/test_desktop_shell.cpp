@@ -26,6 +26,11 @@ bool writeFile(const QString &path, const QByteArray &content, QFileDevice::Perm
 const QFileDevice::Permissions Plain = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 const QFileDevice::Permissions Executable = Plain | QFileDevice::ExeOwner;
 
+// A launched program's record of two variables, where $SP_ENVIRONMENT_RECORD names a file.
+const QByteArray EnvironmentRecord = "[ -z \"$SP_ENVIRONMENT_RECORD\" ] || printf '%s|%s' "
+                                     "\"${DBUS_SESSION_BUS_ADDRESS-unset}\" \"${SP_DESKTOP_VALUE-unset}\" "
+                                     "> \"$SP_ENVIRONMENT_RECORD\"\n";
+
 // Waits (boundedly) for a file to appear with content.
 QByteArray waitFor(const QString &path, int ms = 10000)
 {
@@ -56,6 +61,8 @@ private Q_SLOTS:
     void documents();
     void addresses();
     void programsRun();
+    void desktopEnvironment_data();
+    void desktopEnvironment();
 
 private:
     // The arguments of the one xdg-open call recorded since init().
@@ -71,11 +78,11 @@ void TestDesktopShell::initTestCase()
     QVERIFY2(QGuiApplication::platformName() == QStringLiteral("xcb"),
              "runs on a real display (xcb); offscreen Qt opens nothing");
     // Each call appends: the argument count, then each argument NUL-terminated, then a line feed.
-    QVERIFY(
-        writeFile(m_bin.filePath(QStringLiteral("xdg-open")),
-                  "#!/bin/sh\n{ printf '%s\\0' \"$#\"; for a in \"$@\"; do printf '%s\\0' \"$a\"; done; printf '\\n'; }"
-                  " >> \"$XDG_OPEN_RECORD\"\n",
-                  Executable | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    const QByteArray xdgOpen
+        = "#!/bin/sh\n{ printf '%s\\0' \"$#\"; for a in \"$@\"; do printf '%s\\0' \"$a\"; done; printf '\\n'; }"
+          " >> \"$XDG_OPEN_RECORD\"\n";
+    QVERIFY(writeFile(m_bin.filePath(QStringLiteral("xdg-open")), xdgOpen + EnvironmentRecord,
+                      Executable | QFileDevice::ReadOther | QFileDevice::ExeOther));
     qputenv("PATH", (m_bin.path() + QStringLiteral(":") + qEnvironmentVariable("PATH")).toUtf8());
     // No desktop session: Qt must take xdg-open rather than a desktop's own opener.
     qunsetenv("XDG_CURRENT_DESKTOP");
@@ -180,6 +187,36 @@ void TestDesktopShell::programsRun()
     QCOMPARE(shell.run((folder + QStringLiteral("/not here.exe")).toStdString()), Shell::Result::FileNotFound);
     QTest::qWait(200);
     QVERIFY(!QFile::exists(m_record)); // nothing handed over for a missing file
+}
+
+void TestDesktopShell::desktopEnvironment_data()
+{
+    QTest::addColumn<QString>("file"); // made on the medium and run
+    QTest::addColumn<QByteArray>("content"); // what it holds
+    QTest::newRow("program started directly") << "setup.sh"
+                                              << "#!/bin/sh\n" + EnvironmentRecord;
+    QTest::newRow("document through the desktop") << "index.htm" << QByteArray("<html></html>\n");
+}
+
+void TestDesktopShell::desktopEnvironment()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
+    // The program's own values; the desktop had no bus address and its own SP_DESKTOP_VALUE.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    qunsetenv("SP_DESKTOP_VALUE");
+    const QString record = m_medium.filePath(QStringLiteral("environment.out"));
+    QFile::remove(record);
+    qputenv("SP_ENVIRONMENT_RECORD", record.toUtf8());
+    QVERIFY(writeFile(m_medium.filePath(file), content, Plain));
+
+    DesktopShell shell({{"DBUS_SESSION_BUS_ADDRESS", std::nullopt}, {"SP_DESKTOP_VALUE", "the desktop's"}});
+    QCOMPARE(shell.run(m_medium.filePath(file).toStdString()), Shell::Result::Started);
+    QCOMPARE(waitFor(record), QByteArray("unset|the desktop's"));
+    // The program keeps its own.
+    QCOMPARE(qgetenv("DBUS_SESSION_BUS_ADDRESS"), QByteArray("disabled:"));
+    QVERIFY(!qEnvironmentVariableIsSet("SP_DESKTOP_VALUE"));
+    qunsetenv("SP_ENVIRONMENT_RECORD");
 }
 
 QTEST_MAIN(TestDesktopShell)

@@ -9,6 +9,51 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QUrl>
+#include <utility>
+
+namespace {
+
+// For the length of a launch the process environment holds the desktop's values, as
+// QDesktopServices and QProcess hand the program's own environment on. Launches happen
+// on this thread; Qt's D-Bus thread reads the bus address only while connecting at start.
+class DesktopEnvironment
+{
+public:
+    explicit DesktopEnvironment(const std::vector<DesktopVariable> &desktop)
+    {
+        for (const DesktopVariable &variable : desktop) {
+            const char *name = variable.name.c_str();
+            m_own.push_back({variable.name,
+                             qEnvironmentVariableIsSet(name) ? std::optional<std::string>(qgetenv(name).toStdString())
+                                                             : std::nullopt});
+            set(variable);
+        }
+    }
+    ~DesktopEnvironment()
+    {
+        for (std::size_t i = m_own.size(); i-- > 0;)
+            set(m_own[i]);
+    }
+    DesktopEnvironment(const DesktopEnvironment &) = delete;
+    DesktopEnvironment &operator=(const DesktopEnvironment &) = delete;
+
+private:
+    static void set(const DesktopVariable &variable)
+    {
+        if (variable.value)
+            qputenv(variable.name.c_str(), QByteArray::fromStdString(*variable.value));
+        else
+            qunsetenv(variable.name.c_str());
+    }
+
+    std::vector<DesktopVariable> m_own;
+};
+
+} // namespace
+
+DesktopShell::DesktopShell(std::vector<DesktopVariable> desktopVariables)
+    : m_desktopVariables(std::move(desktopVariables))
+{ }
 
 QStringList DesktopShell::interpreterLine(const QByteArray &firstBytes)
 {
@@ -33,6 +78,12 @@ QStringList DesktopShell::interpreterLine(const QByteArray &firstBytes)
 }
 
 Shell::Result DesktopShell::run(const std::string &target)
+{
+    const DesktopEnvironment desktop(m_desktopVariables);
+    return open(target);
+}
+
+Shell::Result DesktopShell::open(const std::string &target)
 {
     if (hasScheme(target))
         return QDesktopServices::openUrl(QUrl(QString::fromStdString(target), QUrl::TolerantMode)) ? Result::Started

@@ -174,21 +174,48 @@ def on_name(event):
         announced.append(event.source.name)
 
 
+focused = []
+
+
+def on_focus(event):
+    try:
+        if event.detail1 == 1 and event.source.get_process_id() == pid:
+            focused.append(event.source.name)
+    except Exception:  # an object gone meanwhile
+        pass
+
+
+def run_until(condition, seconds):
+    deadline = time.monotonic() + seconds
+    while not condition() and time.monotonic() < deadline:
+        GLib.MainContext.default().iteration(False)
+        time.sleep(0.02)
+    return condition()
+
+
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-loop = GLib.MainLoop()
-GLib.timeout_add(500, loop.quit)  # the program learns of the listener
-loop.run()
+# Registered after the name listener: once the program announces its focus to this one, it
+# has learnt of both, and its window has the keyboard.
+pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 window = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Startprogram$"],
                         capture_output=True, text=True).stdout.split()
 check(window, "no window to type into")
-subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=False)
-time.sleep(0.2)
+root = subprocess.run(["xdotool", "search", "--maxdepth", "0", ""], capture_output=True, text=True).stdout.split()
+check(root, "no root window")
+tries = 0
+while tries < 20:
+    tries += 1
+    # Each time the window gains the keyboard, the program announces the focused control.
+    subprocess.run(["xdotool", "windowfocus", root[0]], check=False)
+    subprocess.run(["xdotool", "windowfocus", "--sync", window[0]], check=False)
+    if run_until(lambda: focused, 1):
+        break
+pyatspi.Registry.deregisterEventListener(on_focus, "object:state-changed:focused")
+check(focused, "the program announced no focus to the reader")
+say("focused: %r, after %d tries" % (focused[0], tries))
 # Go, Exit, the check box, then the list: Down picks the second entry.
 subprocess.run(["xdotool", "key", "--clearmodifiers", "Tab", "Tab", "Tab", "Down"], check=True)
-deadline = time.monotonic() + 10
-while not announced and time.monotonic() < deadline:
-    GLib.MainContext.default().iteration(False)
-    time.sleep(0.02)
+run_until(lambda: announced, 10)
 pyatspi.Registry.deregisterEventListener(on_name, "object:property-change:accessible-name")
 check(announced, "choosing another entry announced no new help text")
 say("announced: %r" % announced[0])

@@ -215,7 +215,9 @@ made-list)
   # each document in the list's order.
   mkdir -p "$medium/Øvelser"
   touch "$medium/Æblegrød.pdf" "$medium/2 Kapitel.pdf" "$medium/10 Kapitel.pdf" "$medium/Øvelser/Læs mig.htm"
-  "$SP_CHECK" --make-list "$medium" >/dev/null 2>&1 || fail "the check wrote no list"
+  # Warnings only (this medium has no usage page and no Linux libraries of its own): status 1.
+  "$SP_CHECK" --make-list "$medium" >"$work/check.out" 2>&1
+  [ $? -le 1 ] || fail "the check wrote no list: $(cat "$work/check.out")"
   store_settings False
   start
   w="$(wait_window Startprogram)" || fail "no window"

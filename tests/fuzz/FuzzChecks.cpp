@@ -51,9 +51,10 @@ std::string countMend(const std::string &original)
     while (tail < original.size() - same && tail < mended->size() - same
            && original[original.size() - 1 - tail] == (*mended)[mended->size() - 1 - tail])
         ++tail;
-    const std::string changed = original.substr(same, original.size() - same - tail);
-    if (changed.find_first_of(",\r\n\"") != std::string::npos)
-        return "the count mend changed more than the count: \"" + changed + '"';
+    // What took the old count's place is a number and nothing else.
+    const std::string written = mended->substr(same, mended->size() - same - tail);
+    if (written.find_first_not_of("0123456789") != std::string::npos)
+        return "the count mend wrote more than a number: \"" + written + '"';
     return {};
 }
 

@@ -1,16 +1,20 @@
 #!/usr/bin/env bash
 # The kit as a medium's author meets it, made by scripts/release into KIT_DIR:
 # - its checksum, its layout, its texts in CR LF, the zip's entries without extra fields
-#   and all with the commit's time, execute bits kept, the example checking clean;
+#   and all with the commit's time, execute bits kept, the example checking clean, the
+#   notices and whole licences, both exes' PE header (run from swap, Terminal Server aware);
 # - an author's medium: medium/ copied to a folder whose name has a space and a Danish
 #   letter, a document with such a name added to info.txt; both checks pass (the Linux
 #   tool, the .exe under Wine); the Linux program starts there with the system's Qt
 #   hidden and hands the Danish document to the desktop; the exe under Wine lists the
 #   entries; a copy without execute bits starts through autorun.sh;
-# - the same sources in another folder give the same zip; a working tree with
-#   uncommitted changes is refused;
-# - a kit signed with a throwaway certificate verifies against its CA; a wrong password
-#   or a file that is no certificate stops the release without a zip.
+# - the same sources in another folder give the same zip, made by a caller whose
+#   environment sets compiler flags, locale and time zone, and with a build folder that
+#   was configured with other flags before; a working tree with uncommitted changes is
+#   refused;
+# - a kit signed with a throwaway certificate verifies against its CA, and taking the
+#   signatures off gives back the unsigned kit's exes; a wrong password or a file that
+#   is no certificate stops the release without a zip.
 # Runs the Linux program on the display in $DISPLAY.
 # Usage: test-release.sh SOURCE_ROOT KIT_DIR WINE_BUILD
 set -u
@@ -77,6 +81,8 @@ done
 fault="$(bash "$root/tests/bundle/check-notices.sh" "$kit/medium")" || fail "the kit's medium: $fault"
 cmp -s "$kit/THIRD-PARTY-NOTICES.txt" "$kit/medium/THIRD-PARTY-NOTICES.txt" && diff -r "$kit/licenses" "$kit/medium/licenses" >/dev/null ||
   fail "the licences at the kit's top are not the medium's"
+bash "$root/tests/win32/test-pe32.sh" "$kit/medium/startprogram.exe" "$kit/tools/startprogram-check.exe" >"$work/pe32.log" ||
+  fail "the kit's exes: $(grep FAIL "$work/pe32.log")"
 for f in medium/startprogram medium/autorun.sh tools/startprogram-check; do
   [ -x "$kit/$f" ] || fail "$f lost its execute bit in the zip"
 done
@@ -168,12 +174,16 @@ drv close Startprogram >/dev/null
 wait "$app" 2>/dev/null
 app=""
 
-# The same sources and working tree in another folder give the same zip.
+# The same sources and working tree in another folder give the same zip, whatever the
+# caller's environment, and whatever flags a build folder was configured with before.
 copy="$work/another place/startprogram"
 mkdir -p "$copy"
 (cd "$root" && { git ls-files -z -co --exclude-standard; find .git -print0; } | tar --null --no-recursion -T - -cf -) |
   tar -xf - -C "$copy" || fail "could not copy the sources"
-bash "$copy/scripts/release" --allow-dirty "$work/again" >"$work/again.log" 2>&1 ||
+CXXFLAGS=-fno-inline cmake -S "$copy" -B "$copy/build-release-windows" -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/mingw-w64-i686.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >"$work/stale.log" 2>&1 || fail "could not configure a build folder: $(tail -n 5 "$work/stale.log")"
+CFLAGS=-g CXXFLAGS=-g CPPFLAGS=-DHOSTILE LDFLAGS=-Wl,-O1 LANG=da_DK.UTF-8 TZ=Pacific/Auckland \
+  bash "$copy/scripts/release" --allow-dirty "$work/again" >"$work/again.log" 2>&1 ||
   fail "scripts/release in another folder failed: $(tail -n 20 "$work/again.log")"
 cmp -s "$work/again/SHA256SUMS" "$kit_dir/SHA256SUMS" ||
   fail "the same sources in another folder gave another zip: $(cat "$work/again/SHA256SUMS") vs $(cat "$kit_dir/SHA256SUMS")"
@@ -210,6 +220,19 @@ for exe in medium/startprogram.exe tools/startprogram-check.exe; do
   osslsigncode verify -CAfile "$certs/ca.pem" -in "$work/signed/unzipped/$name/$exe" >"$work/verify.log" 2>&1 ||
     fail "the signed $exe does not verify against the test CA: $(cat "$work/verify.log")"
 done
+# A signed kit is checked against a rebuild as BUILD-INFO.txt says: without their
+# signatures the exes are the unsigned kit's, and nothing else differs but README.txt's
+# line on signing.
+for exe in medium/startprogram.exe tools/startprogram-check.exe; do
+  osslsigncode remove-signature -in "$work/signed/unzipped/$name/$exe" -out "$work/unsigned.exe" >"$work/remove.log" 2>&1 ||
+    fail "osslsigncode cannot take the signature off $exe: $(cat "$work/remove.log")"
+  cmp -s "$work/unsigned.exe" "$kit/$exe" || fail "the signed $exe without its signature is not the unsigned kit's"
+  rm -f "$work/unsigned.exe"
+done
+differing="$(diff -rq "$kit" "$work/signed/unzipped/$name" | sed "s|$kit/||; s| and .*||; s|^Files ||" | sort | tr '\n' ' ')"
+[ "$differing" = "README.txt medium/startprogram.exe tools/startprogram-check.exe " ] ||
+  fail "the signed kit differs from the unsigned one in: $differing"
+grep -q "osslsigncode remove-signature" "$kit/BUILD-INFO.txt" || fail "BUILD-INFO.txt does not say how to check a signed kit"
 # Copies were signed, never the build outputs.
 cmp -s "$root/build-release-windows/startprogram.exe" "$kit/medium/startprogram.exe" ||
   fail "the build's startprogram.exe was changed by signing"

@@ -9,14 +9,16 @@ std::optional<std::string> WithCountOfEntries(const std::string &bytes)
     FieldReader reader(decodeInformationText(bytes));
     while (reader.next())
         ++fields;
-    if (fields == 0 || (fields - 1) % 2 != 0)
+    // The count is a 16-bit value in the file format.
+    if (fields == 0 || (fields - 1) % 2 != 0 || (fields - 1) / 2 > 32767)
         return std::nullopt;
     const std::string count = std::to_string((fields - 1) / 2);
 
     // The count is the first field, found in the bytes as the reader finds it: after a
-    // byte-order mark, blanks and blank lines; its separators are the same single bytes
-    // in UTF-8 and in Windows-1252, so no other byte needs decoding.
-    std::size_t at = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
+    // byte-order mark (in a file that is UTF-8: in any other, those three bytes are
+    // Windows-1252 letters of the count), blanks and blank lines; its separators are the
+    // same single bytes in UTF-8 and in Windows-1252, so no other byte needs decoding.
+    std::size_t at = isValidUtf8(bytes) && bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     while (at < bytes.size() && (bytes[at] == ' ' || bytes[at] == '\t' || bytes[at] == '\r' || bytes[at] == '\n'))
         ++at;
     std::size_t end = at;

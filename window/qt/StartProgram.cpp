@@ -11,6 +11,7 @@
 #include "platform/qt/QtMessageBoxes.h"
 #include "platform/qt/QtProgramLocation.h"
 #include "platform/qt/QtTicker.h"
+#include "platform/qt/SessionBusSetup.h"
 #include "window/Form1Behaviour.h"
 #include "window/qt/Artwork.h"
 #include "window/qt/Form1.h"
@@ -20,6 +21,9 @@
 
 int runStartProgram(int argc, char *argv[])
 {
+    // Before Qt starts: its D-Bus use would otherwise autolaunch a bus daemon that
+    // outlives the program where the session has no bus.
+    const DesktopVariable busAddress = settleSessionBus();
     // The menu bar belongs to the window; asking the session bus for a global
     // menu bar would start a bus daemon on desktops without one, before the first paint.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
@@ -31,7 +35,7 @@ int runStartProgram(int argc, char *argv[])
 
     IniSettingsStore settings;
     QtMessageBoxes messages;
-    DesktopShell shell;
+    DesktopShell shell({busAddress});
     QtProgramLocation location;
     QtEnding ending;
     QtTicker countdown("Timer3");
