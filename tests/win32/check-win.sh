@@ -7,8 +7,8 @@
 #   window       started in a console of its own (as from Explorer), it opens its window;
 #                the summary (also as a screen reader reads it) and the findings read back;
 #                F5 checks again, Esc closes
-#   make-list    the window's "Make the list" on a folder of documents: the list checks clean
-#                and the start program lists its entries, in its order
+#   make-list    the window's "Make the list" on a folder of documents (and a hidden file): the
+#                list checks clean and the start program lists its entries, in its order
 # Usage: check-win.sh STATE CHECK.exe CHECKDRIVER.exe SPDRIVER.exe STARTPROGRAM.exe CASE
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -98,6 +98,9 @@ $screen"
     for name in "Kapitel 10.pdf" "Kapitel 2.pdf" "Æblegrød.pdf" "Bilag/Oversigt.htm" Presumptions.htm; do
       printf 'document\n' > "$docs/$name"
     done
+    # What Explorer hides is no document.
+    printf '[.ShellClassInfo]\r\n' > "$docs/desktop.ini"
+    cdrv hide "$(win_path "$docs/desktop.ini")" || fail "could not hide desktop.ini"
     cdrv start-alone "$check_win" "$(win_path "$docs")" >/dev/null || fail "could not start the check"
     before="$(cdrv read "$title")" || fail "no window: $before"
     printf '%s\n' "$before" | grep -q '^button: 1010 ' || fail "\"Make the list\" is not offered: $before"

@@ -10,6 +10,7 @@
 //                                              finding, "button: ID TEXT" for each button offered
 //   click TITLE ID                             presses the window's button with that id
 //   f5 TITLE                                   gives the window the keyboard and presses F5
+//   hide PATH                                  gives the file the hidden and system attributes
 // Exit status 0 on success, 1 when what was looked for did not come, 2 on bad usage.
 #include "tools/check/win32/checkresource.h"
 
@@ -264,6 +265,10 @@ int wmain(int argc, wchar_t **argv)
         }
         keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
         return SendInput(2, keys, sizeof(INPUT)) == 2 ? 0 : 1;
+    }
+    if (command == L"hide" && argc == 3) {
+        const DWORD hidden = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        return SetFileAttributesW(argv[2], hidden) && (GetFileAttributesW(argv[2]) & hidden) == hidden ? 0 : 1;
     }
     print(L"usage: checkdriver COMMAND ARGS (see the source)");
     return 2;
