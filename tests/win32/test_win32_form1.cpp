@@ -477,6 +477,13 @@ TEST(Win32Form1, ReaderWindowsLieUnderTheWindowedControls)
 
         // Where the reader window may draw on the screen: never over a windowed control.
         ScopedGetDC dc(reader);
+        // And it erases nothing first: a repaint is one copy, with no step between.
+        ScopedMemoryDC probe(dc);
+        ScopedGdiObj<HBITMAP> probed(CreateCompatibleBitmap(dc, 4, 4));
+        ScopedSelectObject selected(probe, probed.get());
+        SetPixel(probe, 1, 1, RGB(1, 2, 3));
+        EXPECT_TRUE(SendMessageW(reader, WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(probe)), 0));
+        EXPECT_EQ(GetPixel(probe, 1, 1), RGB(1, 2, 3)) << "the reader window erases before it draws";
         ScopedGdiObj<HRGN> visible(CreateRectRgn(0, 0, 0, 0));
         ASSERT_EQ(GetRandomRgn(dc, visible.get(), SYSRGN), 1);
         RECT bounds {};
