@@ -1,8 +1,7 @@
 #pragma once
 
+#include "texts/ProductTexts.h"
 #include "window/Form1View.h"
-
-#include <span>
 
 // How a screen reader meets each control of the window, the same on both desktops.
 enum class ReaderRole {
@@ -21,7 +20,21 @@ struct ReaderEntry
 };
 
 // Every control of the window, in the layout's stacking order, top-most first.
-std::span<const ReaderEntry> readerEntries();
+inline constexpr ReaderEntry ReaderEntries[] = {
+    {Control::Combo1, ReaderRole::Own, nullptr},
+    {Control::Check1, ReaderRole::Own, nullptr},
+    {Control::Command1, ReaderRole::Picture, ProductTexts::GoButtonName},
+    {Control::cmdAfslut, ReaderRole::Picture, ProductTexts::ExitButtonName},
+    {Control::Label6, ReaderRole::Text, nullptr},
+    {Control::Image1, ReaderRole::Picture, ProductTexts::ProductName},
+    {Control::Label8, ReaderRole::Text, nullptr},
+    {Control::Line1, ReaderRole::Hidden, nullptr},
+    {Control::Image2, ReaderRole::Hidden, nullptr},
+    {Control::Label4, ReaderRole::Link, nullptr},
+    {Control::Label3, ReaderRole::Hidden, nullptr},
+    {Control::Label2, ReaderRole::Text, nullptr},
+    {Control::Label1, ReaderRole::Hidden, nullptr},
+};
 
 // The entry of one control (Form1, the window itself, is Own).
 ReaderEntry readerEntry(Control control);

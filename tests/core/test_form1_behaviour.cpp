@@ -387,7 +387,7 @@ TEST(ReaderRoles, EachControlOnceAndOnlyPicturesNamedByTheCore)
         {Control::Image1, ProductTexts::ProductName},
     };
     std::set<Control> seen;
-    for (const ReaderEntry &entry : readerEntries()) {
+    for (const ReaderEntry &entry : ReaderEntries) {
         SCOPED_TRACE(static_cast<int>(entry.control));
         EXPECT_TRUE(seen.insert(entry.control).second) << "listed twice";
         EXPECT_EQ(readerEntry(entry.control).role, entry.role);
