@@ -34,8 +34,11 @@ inline constexpr char ContactBCaption[] = "Søren Dal (soeren.dal@varnholt.examp
 inline constexpr char UsagePage[] = "Presumptions.htm";
 inline constexpr char DefaultStartPage[] = "index.htm";
 
-// The product the banner shows, as a screen reader names the banner.
+// What a screen reader hears for the pictures: the banner by the product it shows, the
+// picture buttons by what they do (their tooltips too).
 inline constexpr char ProductName[] = "Zezuzav Quillmere";
+inline constexpr char GoButtonName[] = "Go!";
+inline constexpr char ExitButtonName[] = "Exit";
 inline constexpr char ShortcutName[] = "Zezuzav - Quillmere";
 inline constexpr char ShortcutDescription[] = "Zezuzav Quillmere - StartupProgram";
 

@@ -1,12 +1,17 @@
 #include "app/ProgramState.h"
 #include "tests/support/FakeForm1View.h"
 #include "tests/support/FakeServices.h"
+#include "texts/ProductTexts.h"
 #include "window/FirstLine.h"
 #include "window/Form1Behaviour.h"
+#include "window/ReaderRoles.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <set>
+#include <utility>
 
 namespace {
 
@@ -372,4 +377,30 @@ TEST(FirstLine, WholeWordsWhileTheyFitAndNeverPastALineBreak)
         SCOPED_TRACE(row.name);
         EXPECT_EQ(firstLine(row.caption, row.width, bytes), row.shown);
     }
+}
+
+TEST(ReaderRoles, EachControlOnceAndOnlyPicturesNamedByTheCore)
+{
+    const std::pair<Control, const char *> pictures[] = {
+        {Control::Command1, ProductTexts::GoButtonName},
+        {Control::cmdAfslut, ProductTexts::ExitButtonName},
+        {Control::Image1, ProductTexts::ProductName},
+    };
+    std::set<Control> seen;
+    for (const ReaderEntry &entry : ReaderEntries) {
+        SCOPED_TRACE(static_cast<int>(entry.control));
+        EXPECT_TRUE(seen.insert(entry.control).second) << "listed twice";
+        EXPECT_EQ(readerEntry(entry.control).role, entry.role);
+        const auto picture = std::find_if(std::begin(pictures), std::end(pictures),
+                                          [&entry](const auto &p) { return p.first == entry.control; });
+        if (picture == std::end(pictures)) {
+            EXPECT_NE(entry.role, ReaderRole::Picture);
+            EXPECT_EQ(entry.name, nullptr);
+        } else {
+            EXPECT_EQ(entry.role, ReaderRole::Picture);
+            EXPECT_STREQ(entry.name, picture->second);
+        }
+    }
+    EXPECT_EQ(seen.size(), 13u) << "every control but the window itself";
+    EXPECT_EQ(seen.count(Control::Form1), 0u);
 }

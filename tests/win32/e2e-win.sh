@@ -154,7 +154,9 @@ escape)
   entries
   start
   wait_window Startprogram || fail "no window"
-  drv keys Startprogram alt+escape
+  # The keys reach the window: Down on the list, just before Alt+Esc, chooses another line.
+  drv keys Startprogram tab tab tab down alt+escape
+  drv list Startprogram | grep -qx '\* Second entry' || fail "the keys did not reach the window: $(drv list Startprogram)"
   ! wait_exit 2 || fail "Alt+Esc ended the program"
   drv keys Startprogram escape
   wait_exit 5 || fail "Esc did not end the program"
@@ -205,11 +207,18 @@ $seen"
   drv keys Startprogram tab tab tab down
   printf '%s\n' "$(drv accessible Startprogram)" | sed -n 8p | grep -qF 'second page.htm' \
     || fail "the instruction text did not follow the selection: $(drv accessible Startprogram)"
-  # Pressing the link as a reader does opens the usage page.
-  how="$(drv press-accessible Startprogram Introduction:)" || fail "no link to press"
+  # Pressing the link as a reader does opens the usage page: through the reader's own
+  # action where the system offers one (Wine 8 offers none: then only the click path).
+  how="$(drv press-accessible Startprogram Introduction:)" || fail "pressing the link: ${how:-no link to press}"
   wait_record || fail "pressing the link ($how) handed nothing to the desktop"
   grep -qF 'Presumptions.htm' "$XDG_OPEN_RECORD" || fail "handed $(cat "$XDG_OPEN_RECORD"), not the usage page"
-  echo "PASS [accessibility]: the link pressed by $how"
+  case "$how" in
+  default-action*) echo "[accessibility] the reader's action (accDoDefaultAction, \"${how#default-action }\") pressed the link" ;;
+  click-path*)
+    echo "[accessibility] NOT TESTED here: the reader's action. This system's accessible object for the link offers"
+    echo "[accessibility] no default action (accDoDefaultAction), so this run tested the click path alone (BM_CLICK)" ;;
+  *) fail "the driver pressed the link by: $how" ;;
+  esac
   ;;
 about)
   entries

@@ -20,8 +20,10 @@
 //   rect TITLE                     prints the window's frame on the screen: "X Y W H"
 //   accessible TITLE               as a screen reader reads the window: one line per child window in
 //                                  window order, the name of its accessible object (AccessibleObjectFromWindow)
-//   press-accessible TITLE NAME    presses the child whose accessible object has that name: its default
-//                                  action where the object has one, else BM_CLICK; prints which
+//   press-accessible TITLE NAME    presses the child whose accessible object has that name, as a reader
+//                                  does: through accDoDefaultAction where the object offers a default
+//                                  action ("default-action NAME"; exit 1 when it fails); where the system
+//                                  offers none, through the click path alone, BM_CLICK ("click-path ...")
 //   lnk PATH                       prints a shell link's path, icon, description and working folder
 //   time-window TITLE COMMAND...   starts the program, prints the milliseconds until its window is
 //                                  visible, then closes it and waits for its end
@@ -320,15 +322,22 @@ int wmain(int argc, wchar_t **argv)
                 VARIANT self {};
                 self.vt = VT_I4;
                 self.lVal = CHILDID_SELF;
-                const HRESULT done = object->accDoDefaultAction(self);
-                object->Release();
-                if (SUCCEEDED(done)) {
-                    print(L"default action");
-                } else {
-                    DWORD_PTR result = 0;
-                    SendMessageTimeoutW(child, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result);
-                    print(L"BM_CLICK");
+                BSTR action = nullptr;
+                const bool offered
+                    = SUCCEEDED(object->get_accDefaultAction(self, &action)) && action && SysStringLen(action) > 0;
+                const std::wstring actionName = action ? std::wstring(action) : std::wstring();
+                SysFreeString(action);
+                if (offered) {
+                    // The reader's own action: its failure is the test's failure, with no other way in.
+                    const HRESULT done = object->accDoDefaultAction(self);
+                    object->Release();
+                    print((SUCCEEDED(done) ? L"default-action " : L"default-action-failed ") + actionName);
+                    return SUCCEEDED(done) ? 0 : 1;
                 }
+                object->Release();
+                DWORD_PTR result = 0;
+                SendMessageTimeoutW(child, BM_CLICK, 0, 0, SMTO_NORMAL, 5000, &result);
+                print(L"click-path: the system offers no default action on this object; BM_CLICK sent");
                 return 0;
             }
             object->Release();

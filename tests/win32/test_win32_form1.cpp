@@ -1,6 +1,7 @@
 // The Win32 front end, thin: its controls sit at the layout's boxes, and every event
 // reaches the behaviour (the core's own, over recording fakes). What the behaviour
 // then decides is the core's tests' business.
+#include "platform/win32/ScopedWin.h"
 #include "tests/support/FakeServices.h"
 #include "window/Form1Behaviour.h"
 #include "window/win32/Form1.h"
@@ -10,6 +11,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -73,6 +75,51 @@ struct Harness : FakeServices
                                          << r.bottom - r.top << ", not " << x << "," << y << " " << w << "x" << h;
 }
 
+// What the screen shows in a box of the window's client area, one COLORREF a pixel.
+struct Capture
+{
+    int width = 0, height = 0;
+    std::vector<COLORREF> pixels;
+    COLORREF at(int x, int y) const { return pixels[static_cast<std::size_t>(y * width + x)]; }
+    bool operator==(const Capture &) const = default;
+};
+
+Capture capture(HWND hwnd, const RECT &box)
+{
+    Capture out;
+    out.width = box.right - box.left;
+    out.height = box.bottom - box.top;
+    POINT origin {box.left, box.top};
+    ClientToScreen(hwnd, &origin);
+    ScopedGetDC screen(nullptr);
+    ScopedMemoryDC memory(screen);
+    BITMAPINFO info {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = out.width;
+    info.bmiHeader.biHeight = -out.height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    ScopedGdiObj<HBITMAP> dib(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!dib || !bits)
+        return out;
+    {
+        ScopedSelectObject selected(memory, dib.get());
+        BitBlt(memory, 0, 0, out.width, out.height, screen, origin.x, origin.y, SRCCOPY);
+    }
+    const auto *p = static_cast<const DWORD *>(bits);
+    for (int i = 0; i < out.width * out.height; ++i)
+        out.pixels.push_back(RGB(p[i] >> 16 & 0xFF, p[i] >> 8 & 0xFF, p[i] & 0xFF));
+    return out;
+}
+
+// Lets the window paint everything that is waiting.
+void paintNow(HWND hwnd)
+{
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Harness::pump();
+}
+
 std::wstring menuText(HMENU menu, UINT position)
 {
     wchar_t text[256] = {};
@@ -109,30 +156,81 @@ TEST(Win32Form1, ControlsAtTheirBoxes)
     EXPECT_FALSE(style & WS_THICKFRAME) << "fixed border";
     EXPECT_FALSE(style & WS_MAXIMIZEBOX);
     EXPECT_TRUE(style & WS_MINIMIZEBOX);
-    // The check box's caption sits right-justified against its box at the right end.
+    // The check box: its box at the right end, the caption right-justified against it
+    // (BS_CENTER is BS_LEFT | BS_RIGHT, so the alignment bits are compared as a whole).
     const LONG_PTR check = GetWindowLongPtrW(GetDlgItem(h.hwnd(), IdCheck1), GWL_STYLE);
-    EXPECT_TRUE((check & BS_LEFTTEXT) && (check & BS_RIGHT) == BS_RIGHT);
+    EXPECT_TRUE(check & BS_LEFTTEXT);
+    EXPECT_EQ(check & BS_CENTER, BS_RIGHT);
 }
 
-TEST(Win32Form1, OneLineLabelsShowTheirFirstLine)
+TEST(Win32Form1, CheckBoxCaptionDrawnAgainstTheBoxOnTheRight)
 {
     Harness h;
-    const std::string words
-        = "Words that go on well past the right edge of every one of these boxes, the notice line\x27s "
-          "too, which is the widest of them and holds a small font";
-    const std::wstring wide(words.begin(), words.end());
+    paintNow(h.hwnd());
+    const Capture shot = capture(h.hwnd(), h.childRect(IdCheck1));
+    ASSERT_EQ(static_cast<int>(shot.pixels.size()), shot.width * shot.height);
+    // The caption is navy ink; the box is drawn in greys and black at the right end.
+    const auto column = [&shot](int x, auto is) {
+        for (int y = 0; y < shot.height; ++y)
+            if (is(shot.at(x, y)))
+                return true;
+        return false;
+    };
+    const auto navy = [](COLORREF c) { return GetBValue(c) > 90 && GetRValue(c) < 60 && GetGValue(c) < 60; };
+    const auto frame = [](COLORREF c) { return GetRValue(c) == GetBValue(c) && GetRValue(c) < 200; };
+    int inkLeft = -1, inkRight = -1, boxLeft = -1;
+    for (int x = 0; x < shot.width; ++x)
+        if (column(x, navy)) {
+            inkRight = x;
+            if (inkLeft < 0)
+                inkLeft = x;
+        }
+    for (int x = shot.width - 1; x > inkRight && x >= 0; --x)
+        if (column(x, frame))
+            boxLeft = x;
+    ASSERT_GE(inkLeft, 0) << "no caption drawn";
+    ASSERT_GT(boxLeft, inkRight) << "no box to the right of the caption";
+    EXPECT_GE(boxLeft, shot.width - 16) << "the box is not at the right end";
+    EXPECT_LE(boxLeft - inkRight, 8) << "the caption ends at " << inkRight << ", the box begins at " << boxLeft;
+    EXPECT_GT(inkLeft, 8) << "the caption starts at the left edge";
+}
+
+TEST(Win32Form1, OneLineLabelsDrawOneLine)
+{
+    // What is drawn: a one-word caption gives the first line's lowest ink ("g" reaches as
+    // low as any letter here); a long caption must draw nothing below it. The notice
+    // line's box holds most of a second line, so a label that wrapped would show it.
+    Harness h;
+    const std::string words = "Words that go on well past the right edge of every one of these boxes, the notice "
+                              "line too, which is the widest of them and holds a small font";
+    const COLORREF ground[] = {RGB(255, 255, 255), RGB(0, 0, 128), RGB(255, 128, 0)}; // white, the bars, the line
+    const RECT windowed[] = {h.childRect(IdCombo1), h.childRect(IdCheck1), h.childRect(IdCommand1)};
+    const auto lowestInk = [&h, &ground, &windowed](Control control) {
+        paintNow(h.hwnd());
+        const RECT box = h.form.controlRect(control);
+        const Capture shot = capture(h.hwnd(), box);
+        int lowest = -1;
+        for (int y = 0; y < shot.height; ++y)
+            for (int x = 0; x < shot.width; ++x) {
+                const POINT at {box.left + x, box.top + y};
+                const bool covered = std::any_of(std::begin(windowed), std::end(windowed),
+                                                 [&at](const RECT &r) { return PtInRect(&r, at) != FALSE; });
+                if (!covered && std::find(std::begin(ground), std::end(ground), shot.at(x, y)) == std::end(ground))
+                    lowest = y;
+            }
+        return lowest;
+    };
+    // The link is drawn white over its bar: away from the mouse.
+    h.mouse(WM_MOUSEMOVE, 300, 90);
     for (const Control control : {Control::Label4, Control::Label6, Control::Label8}) {
         SCOPED_TRACE(static_cast<int>(control));
+        h.form.setCaption(control, "Wg");
+        const int oneLine = lowestInk(control);
+        ASSERT_GE(oneLine, 0) << "nothing drawn";
         h.form.setCaption(control, words);
-        const std::wstring shown = h.form.shownText(control);
-        ASSERT_FALSE(shown.empty());
-        EXPECT_LT(shown.size(), wide.size());
-        EXPECT_EQ(wide.compare(0, shown.size(), shown), 0);
-        EXPECT_EQ(wide[shown.size()], L' ') << "cut inside a word";
+        EXPECT_GE(lowestInk(control), 0) << "nothing drawn";
+        EXPECT_LE(lowestInk(control), oneLine) << "ink below the first line";
     }
-    // The instruction text breaks into its box: all of it is drawn.
-    h.form.setCaption(Control::Label2, words);
-    EXPECT_EQ(h.form.shownText(Control::Label2), wide);
 }
 
 TEST(Win32Form1, ShowsWhatTheLoadTellsIt)
@@ -350,4 +448,85 @@ TEST(Win32Form1, WhatAScreenReaderFinds)
     POINT over {150, 92};
     ClientToScreen(h.hwnd(), &over);
     EXPECT_EQ(SendMessageW(link, WM_NCHITTEST, 0, MAKELPARAM(over.x, over.y)), HTTRANSPARENT);
+}
+
+TEST(Win32Form1, ReaderWindowsLieUnderTheWindowedControls)
+{
+    Harness h;
+    paintNow(h.hwnd());
+    const auto zIndex = [&h](HWND child) {
+        int i = 0;
+        for (HWND at = GetWindow(h.hwnd(), GW_CHILD); at && at != child; at = GetWindow(at, GW_HWNDNEXT))
+            ++i;
+        return i;
+    };
+    const std::pair<Control, bool> readers[] = {
+        // The reader window, and whether it comes after the list: the banner and the
+        // prompt come before it, for a reader, and their regions leave it out.
+        {Control::Image1, false}, {Control::Label6, false}, {Control::Label4, true},
+        {Control::Label2, true},  {Control::Label8, true},
+    };
+    for (const auto &[control, afterList] : readers) {
+        SCOPED_TRACE(static_cast<int>(control));
+        HWND reader = h.form.readerWindowOf(control);
+        ASSERT_TRUE(reader);
+        EXPECT_TRUE(GetWindowLongPtrW(reader, GWL_STYLE) & WS_CLIPSIBLINGS);
+        for (const int id : {IdCommand1, IdCmdAfslut, IdCheck1})
+            EXPECT_LT(zIndex(h.control(id)), zIndex(reader)) << id << " lies under the reader window";
+        EXPECT_EQ(zIndex(h.control(IdCombo1)) < zIndex(reader), afterList);
+
+        // Where the reader window may draw on the screen: never over a windowed control.
+        ScopedGetDC dc(reader);
+        // And it erases nothing first: a repaint is one copy, with no step between.
+        ScopedMemoryDC probe(dc);
+        ScopedGdiObj<HBITMAP> probed(CreateCompatibleBitmap(dc, 4, 4));
+        ScopedSelectObject selected(probe, probed.get());
+        SetPixel(probe, 1, 1, RGB(1, 2, 3));
+        EXPECT_TRUE(SendMessageW(reader, WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<HDC>(probe)), 0));
+        EXPECT_EQ(GetPixel(probe, 1, 1), RGB(1, 2, 3)) << "the reader window erases before it draws";
+        ScopedGdiObj<HRGN> visible(CreateRectRgn(0, 0, 0, 0));
+        ASSERT_EQ(GetRandomRgn(dc, visible.get(), SYSRGN), 1);
+        RECT bounds {};
+        EXPECT_NE(GetRgnBox(visible.get(), &bounds), NULLREGION) << "the reader window is not shown";
+        for (const int id : {IdCommand1, IdCombo1, IdCheck1}) {
+            RECT r {};
+            GetWindowRect(h.control(id), &r); // SYSRGN is in screen coordinates
+            EXPECT_FALSE(RectInRegion(visible.get(), &r)) << "the reader window may draw over control " << id;
+        }
+    }
+}
+
+TEST(Win32Form1, WindowedControlsKeepTheirPixels)
+{
+    // The reader windows overlap the Go button (the instruction text), the list (the
+    // prompt) and the check box (the notice line): repainting them must leave those be.
+    Harness h;
+    paintNow(h.hwnd());
+    const int ids[] = {IdCommand1, IdCombo1, IdCheck1};
+    std::vector<Capture> before;
+    for (const int id : ids)
+        before.push_back(capture(h.hwnd(), h.childRect(id)));
+    for (const int line : {1, 0}) {
+        SendMessageW(h.control(IdCombo1), CB_SETCURSEL, line, 0);
+        SendMessageW(h.hwnd(), WM_COMMAND, MAKEWPARAM(IdCombo1, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(h.control(IdCombo1)));
+        paintNow(h.hwnd());
+    }
+    h.mouse(WM_MOUSEMOVE, 90, 90); // over Label4
+    paintNow(h.hwnd());
+    ASSERT_EQ(h.behaviour->linkColour(), Form1Behaviour::LinkHighlight);
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
+        const Capture after = capture(h.hwnd(), h.childRect(ids[i]));
+        int changed = 0, firstRow = -1;
+        for (int y = 0; y < after.height; ++y)
+            for (int x = 0; x < after.width; ++x)
+                if (after.pixels.size() == before[i].pixels.size() && after.at(x, y) != before[i].at(x, y)) {
+                    ++changed;
+                    if (firstRow < 0)
+                        firstRow = y;
+                }
+        EXPECT_FALSE(before[i].pixels.empty());
+        EXPECT_TRUE(after == before[i]) << "control " << ids[i] << ": " << changed << " pixels changed, from row "
+                                        << firstRow;
+    }
 }

@@ -2,6 +2,7 @@
 
 #include "texts/ProductTexts.h"
 #include "window/Form1Behaviour.h"
+#include "window/ReaderRoles.h"
 #include "window/qt/Artwork.h"
 #include "window/qt/FrmGraphics.h"
 #include "window/qt/LineControl.h"
@@ -188,7 +189,6 @@ void Form1::buildControls()
 
     m_image1 = label(m_client, "Image1", QRect(432, 8, 153, 32));
     m_image1->setScaledContents(true);
-    m_image1->setAccessibleName(QString::fromUtf8(ProductTexts::ProductName)); // the banner reads the name
     // Its design picture (the logo) is replaced by the banner before the window is
     // first shown, so it is not decoded at all.
 
@@ -199,15 +199,13 @@ void Form1::buildControls()
     m_cmdAfslut = new PictureButton(Artwork::picture(Artwork::ExitPicture), ButtonFace, m_client);
     m_cmdAfslut->setObjectName(QStringLiteral("cmdAfslut"));
     m_cmdAfslut->setGeometry(16, 248, 41, 43);
-    m_cmdAfslut->setToolTip(QStringLiteral("Exit"));
-    m_cmdAfslut->setAccessibleName(m_cmdAfslut->toolTip()); // a picture has no caption to read
+    m_cmdAfslut->setToolTip(QString::fromUtf8(ProductTexts::ExitButtonName));
     m_cmdAfslut->setCursor(m_hand);
 
     m_command1 = new PictureButton(Artwork::picture(Artwork::GoPicture), ButtonFace, m_client);
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(536, 248, 41, 43);
-    m_command1->setToolTip(QStringLiteral("Go!"));
-    m_command1->setAccessibleName(m_command1->toolTip());
+    m_command1->setToolTip(QString::fromUtf8(ProductTexts::GoButtonName));
     m_command1->setCursor(m_hand);
 
     m_check1 = new RightBoxCheckBox(QStringLiteral("Leave this program running"), m_client);
@@ -249,6 +247,12 @@ void Form1::buildControls()
     };
     for (const auto &[w, control] : controls) {
         m_controls.insert(w, control);
+        // A picture is named as the core says; a decoration keeps no name, so a reader passes it by.
+        const ReaderEntry reader = readerEntry(control);
+        if (reader.role == ReaderRole::Picture)
+            w->setAccessibleName(QString::fromUtf8(reader.name));
+        else if (reader.role == ReaderRole::Hidden)
+            w->setAccessibleName(QString());
         // Every move over the client area is seen, whatever control it lands on.
         w->setMouseTracking(true);
     }
@@ -363,8 +367,6 @@ void Form1::setToolTip(Control control, const std::string &text)
 {
     QWidget *w = widget(control);
     w->setToolTip(fromUtf8(text));
-    if (qobject_cast<PictureButton *>(w))
-        w->setAccessibleName(w->toolTip());
 }
 
 void Form1::setMenuCaption(Menu menu, const std::string &text)

@@ -9,9 +9,10 @@ class OneLineLabel : public QLabel
 public:
     using QLabel::QLabel;
 
-    // The part of the caption that the label draws.
-    QString shownText() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The part of the caption that the label draws.
+    QString shownText() const;
 };

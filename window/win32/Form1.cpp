@@ -5,6 +5,7 @@
 #include "texts/ProductTexts.h"
 #include "window/FirstLine.h"
 #include "window/Form1Behaviour.h"
+#include "window/ReaderRoles.h"
 #include "window/win32/Dpi.h"
 #include "window/win32/FrmGraphics.h"
 #include "window/win32/Pictures.h"
@@ -220,43 +221,71 @@ void Form1::createControls()
     // BS_RIGHT: the caption right-justified against it.
     m_check1 = child(L"BUTTON", L"Leave this program running", BS_AUTOCHECKBOX | BS_LEFTTEXT | BS_RIGHT, IdCheck1);
     // The banner and the prompt come just before the list, so that a reader names the
-    // list by the prompt; then the link, the instruction text and the notice line.
-    m_image1Window = readerWindow(L"STATIC", wide(ProductTexts::ProductName).c_str(), IdImage1);
-    m_label6Window = readerWindow(L"STATIC", L"", IdLabel6);
+    // list by the prompt; then the link, the instruction text and the notice line. The
+    // window order is also the stacking order: Go, Exit and the check box lie above every
+    // reader window, the list above those after it (the prompt is cut around it).
+    m_image1Window = readerWindow(Control::Image1, IdImage1);
+    m_label6Window = readerWindow(Control::Label6, IdLabel6);
     m_combo1 = child(L"COMBOBOX", L"", CBS_DROPDOWNLIST | WS_VSCROLL, IdCombo1);
-    m_label4Window = readerWindow(L"BUTTON", L"", IdLabel4);
-    m_label2Window = readerWindow(L"STATIC", L"", IdLabel2);
-    m_label8Window = readerWindow(L"STATIC", L"", IdLabel8);
+    m_label4Window = readerWindow(Control::Label4, IdLabel4);
+    m_label2Window = readerWindow(Control::Label2, IdLabel2);
+    m_label8Window = readerWindow(Control::Label8, IdLabel8);
     unthemed(m_check1);
     unthemed(m_combo1);
-    // The pictures' buttons are named by their tooltips; the text is never drawn.
-    SetWindowTextW(m_command1, L"Go!");
-    SetWindowTextW(m_cmdAfslut, L"Exit");
+    // The pictures' buttons are named as a reader hears them; the text is never drawn.
+    SetWindowTextW(m_command1, wide(readerEntry(Control::Command1).name).c_str());
+    SetWindowTextW(m_cmdAfslut, wide(readerEntry(Control::cmdAfslut).name).c_str());
 }
 
-HWND Form1::readerWindow(const wchar_t *cls, const wchar_t *text, WORD id)
+HWND Form1::readerWindow(Control control, WORD id)
 {
     // Owner-drawn: each shows the window's own painting of its box, so nothing looks
-    // different. No tab stop; the statics (without SS_NOTIFY) let the mouse through to
-    // the window, and Label4's button does so by answering HTTRANSPARENT, so hover,
-    // click and pointer stay the window's. SS_NOPREFIX: an "&" in a path is no access key.
-    const bool button = lstrcmpW(cls, L"BUTTON") == 0;
-    const DWORD style = WS_CHILD | WS_VISIBLE | (button ? BS_OWNERDRAW : SS_OWNERDRAW | SS_NOPREFIX);
-    HWND hwnd = CreateWindowExW(0, cls, text, style, 0, 0, 0, 0, m_hwnd,
+    // different. A link is a button a reader can press; a label or picture is static
+    // text. No tab stop. SS_NOPREFIX: an "&" in a path is no access key. WS_CLIPSIBLINGS:
+    // the windows above it in the stacking order keep their pixels.
+    const ReaderEntry entry = readerEntry(control);
+    if (entry.role == ReaderRole::Hidden || entry.role == ReaderRole::Own)
+        return nullptr;
+    const bool button = entry.role == ReaderRole::Link;
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (button ? BS_OWNERDRAW : SS_OWNERDRAW | SS_NOPREFIX);
+    const std::wstring text = entry.name ? wide(entry.name) : std::wstring();
+    HWND hwnd = CreateWindowExW(0, button ? L"BUTTON" : L"STATIC", text.c_str(), style, 0, 0, 0, 0, m_hwnd,
                                 reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), m_instance, nullptr);
-    if (hwnd && button) {
-        const LONG_PTR original = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&passMouseProc));
+    if (hwnd) {
+        const LONG_PTR original = SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&readerProc));
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, original);
     }
     return hwnd;
 }
 
-LRESULT CALLBACK Form1::passMouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Form1::readerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // The mouse goes through to the window, so hover, click and pointer stay the window's.
     if (message == WM_NCHITTEST)
         return HTTRANSPARENT;
+    // WM_DRAWITEM covers the whole window at once: erasing first would flicker.
+    if (message == WM_ERASEBKGND)
+        return 1;
     const auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return CallWindowProcW(original, hwnd, message, wParam, lParam);
+}
+
+void Form1::cutOutWindowed(HWND reader, Control control)
+{
+    // What a windowed control covers is never a reader window's, whatever their order.
+    const RECT box = controlRect(control);
+    HRGN region = CreateRectRgn(0, 0, box.right - box.left, box.bottom - box.top);
+    if (!region)
+        return;
+    for (const Control windowed : {Control::Combo1, Control::Check1, Control::Command1, Control::cmdAfslut}) {
+        RECT r = controlRect(windowed);
+        OffsetRect(&r, -box.left, -box.top);
+        ScopedGdiObj<HRGN> part(CreateRectRgnIndirect(&r));
+        if (part)
+            CombineRgn(region, region, part.get(), RGN_DIFF);
+    }
+    if (!SetWindowRgn(reader, region, TRUE))
+        DeleteObject(region); // taken by the system only on success
 }
 
 HWND Form1::readerWindowOf(Control control) const
@@ -340,8 +369,8 @@ void Form1::createToolTips()
         tool.lpszText = const_cast<wchar_t *>(text);
         SendMessageW(m_toolTip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     };
-    add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(m_command1), L"Go!");
-    add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(m_cmdAfslut), L"Exit");
+    add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(m_command1), wide(ProductTexts::GoButtonName).c_str());
+    add(TTF_IDISHWND, reinterpret_cast<UINT_PTR>(m_cmdAfslut), wide(ProductTexts::ExitButtonName).c_str());
     add(0, Label4ToolId, L"");
 }
 
@@ -374,8 +403,11 @@ void Form1::layout()
     place(m_cmdAfslut, Control::cmdAfslut);
     place(m_check1, Control::Check1);
     place(m_combo1, Control::Combo1, Dpi::pixels(OpenListHeightPixels, m_dpi)); // the height of the opened list
-    for (const Control control : {Control::Image1, Control::Label6, Control::Label4, Control::Label2, Control::Label8})
+    for (const Control control :
+         {Control::Image1, Control::Label6, Control::Label4, Control::Label2, Control::Label8}) {
         place(readerWindowOf(control), control);
+        cutOutWindowed(readerWindowOf(control), control);
+    }
     fitComboHeight();
 
     if (m_toolTip) {
@@ -1017,16 +1049,24 @@ void Form1::drawLabel(HDC dc, Control control, COLORREF colour)
 void Form1::onDrawItem(const DRAWITEMSTRUCT &item)
 {
     if (item.CtlID >= IdImage1 && item.CtlID <= IdLabel8) {
-        // A reader window shows the window's own painting of its box.
+        // A reader window shows the window's own painting of its box, drawn off screen
+        // and copied at once, so a repaint (Label4's hover) shows no steps between.
         RECT box {};
         GetWindowRect(item.hwndItem, &box);
         MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT *>(&box), 2);
         RECT client {};
         GetClientRect(m_hwnd, &client);
-        const int saved = SaveDC(item.hDC);
-        SetViewportOrgEx(item.hDC, -box.left, -box.top, nullptr);
-        paint(item.hDC, client);
-        RestoreDC(item.hDC, saved);
+        const int width = box.right - box.left;
+        const int height = box.bottom - box.top;
+        ScopedMemoryDC memory(item.hDC);
+        ScopedGdiObj<HBITMAP> canvas(CreateCompatibleBitmap(item.hDC, width, height));
+        if (!memory || !canvas)
+            return;
+        ScopedSelectObject selected(memory, canvas.get());
+        SetViewportOrgEx(memory, -box.left, -box.top, nullptr);
+        paint(memory, client);
+        SetViewportOrgEx(memory, 0, 0, nullptr);
+        BitBlt(item.hDC, 0, 0, width, height, memory, 0, 0, SRCCOPY);
         return;
     }
     HBITMAP picture = nullptr;

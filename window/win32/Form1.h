@@ -54,9 +54,6 @@ public:
     Control drawnControlAt(POINT point) const;
     // A control's box in client pixels at the window's DPI.
     RECT controlRect(Control control) const;
-    // The part of a label's caption that it draws: the first line of Label4, Label6 and
-    // Label8, which hold one line each; all of Label2, which breaks into its box.
-    std::wstring shownText(Control control) const;
     // The child window a screen reader reads a drawn control through (Image1, Label6,
     // Label4, Label2, Label8), or null.
     HWND readerWindowOf(Control control) const;
@@ -68,8 +65,9 @@ private:
     void createControls();
     void createMenus();
     void createToolTips();
-    HWND readerWindow(const wchar_t *cls, const wchar_t *text, WORD id);
-    static LRESULT CALLBACK passMouseProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND readerWindow(Control control, WORD id); // null for a control a reader does not see
+    static LRESULT CALLBACK readerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void cutOutWindowed(HWND reader, Control control);
     void layout(); // fonts, control positions and the window size for m_dpi
     void makeFonts();
     void fitComboHeight();
@@ -79,6 +77,9 @@ private:
     void paint(HDC dc, const RECT &update);
     void drawLabel(HDC dc, Control control, COLORREF colour);
     const std::wstring *caption(Control control) const;
+    // The part of a label's caption that it draws: the first line of Label4, Label6 and
+    // Label8, which hold one line each; all of Label2, which breaks into its box.
+    std::wstring shownText(Control control) const;
     HFONT labelFont(Control control) const;
     void onDrawItem(const DRAWITEMSTRUCT &item);
     void onCommand(WORD id, WORD code, HWND control);
