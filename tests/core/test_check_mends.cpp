@@ -15,6 +15,7 @@ namespace {
 std::vector<std::string> lines(const std::vector<Finding> &findings)
 {
     std::vector<std::string> out;
+    out.reserve(findings.size());
     for (const Finding &f : findings)
         out.push_back(formatFinding(f));
     return out;

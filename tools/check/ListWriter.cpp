@@ -79,12 +79,21 @@ public:
         , m_list(list)
     { }
 
+    static std::string joined(const std::string &folder, const std::string &name, char separator)
+    {
+        std::string path = folder;
+        if (!path.empty() && path.back() != separator)
+            path += separator;
+        path += name;
+        return path;
+    }
+
     void walk(const std::string &folder, const std::string &relative)
     {
         std::vector<std::string> folders;
         std::vector<std::string> documents;
         for (const std::string &name : m_files.entries(folder)) {
-            const std::string path = folder + (folder.back() == '/' ? "" : "/") + name;
+            const std::string path = joined(folder, name, '/');
             if (name.front() == '.' || m_files.isHidden(path) || (relative.empty() && isPartOfMedium(name)))
                 continue;
             (m_files.isFolder(path) ? folders : documents).push_back(name);
@@ -92,9 +101,9 @@ public:
         std::sort(folders.begin(), folders.end(), Names::naturalLess);
         std::sort(documents.begin(), documents.end(), Names::naturalLess);
         for (const std::string &name : folders)
-            walk(folder + (folder.back() == '/' ? "" : "/") + name, relative.empty() ? name : relative + '\\' + name);
+            walk(joined(folder, name, '/'), joined(relative, name, '\\'));
         for (const std::string &name : documents) {
-            const std::string path = relative.empty() ? name : relative + '\\' + name;
+            const std::string path = joined(relative, name, '\\');
             if (path.find('"') != std::string::npos) {
                 m_list.notes.push_back("left out \"" + path
                                        + "\": a double quote cannot stand in a name in info.txt; rename the file");

@@ -74,7 +74,7 @@ std::string StdFolderListing::write(const std::string &path, const std::string &
             file.close(); // a full disk may tell only now
         }
         if (file.fail()) {
-            const std::string reason = errno != 0 ? std::strerror(errno) : "the folder cannot be written";
+            std::string reason = errno != 0 ? std::strerror(errno) : "the folder cannot be written";
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return reason;
