@@ -8,10 +8,10 @@
 # medium for the last case). SP_WAYLAND_SHOT=FILE keeps a screenshot of the window at
 # scale 2.
 set -u
-[ -n "${SP_TRACE:-}" ] && set -x
 root="$1"
 program="$2"
 case_name="setup"
+case_dir=""
 
 skip() {
   echo "SKIP [wayland]: $*"
@@ -47,11 +47,12 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM
 trap 'exit 130' INT
+trap 'exit 129' HUP
 
 fail() {
   echo "FAIL [wayland: $case_name]: $*" >&2
   [ -s "$work/sway.log" ] && [ "$case_name" = setup ] && tail -n 20 "$work/sway.log" >&2
-  [ -s "$case_dir/out" ] && tail -n 20 "$case_dir/out" | sed 's/^/  program: /' >&2
+  [ -n "$case_dir" ] && [ -s "$case_dir/out" ] && tail -n 20 "$case_dir/out" | sed 's/^/  program: /' >&2
   exit 1
 }
 
