@@ -197,15 +197,16 @@ void Form1::buildControls()
     setTextColour(m_label6, Navy);
 
     m_cmdAfslut = new PictureButton(Artwork::picture(Artwork::ExitPicture), ButtonFace, m_client);
-    m_cmdAfslut->setLargerDrawings(Artwork::picture(Artwork::ExitDrawings[1]),
-                                   Artwork::picture(Artwork::ExitDrawings[2]));
+    m_cmdAfslut->setLargerDrawings(QString::fromLatin1(Artwork::ExitDrawings[1]),
+                                   QString::fromLatin1(Artwork::ExitDrawings[2]));
     m_cmdAfslut->setObjectName(QStringLiteral("cmdAfslut"));
     m_cmdAfslut->setGeometry(16, 248, 41, 43);
     m_cmdAfslut->setToolTip(QString::fromUtf8(ProductTexts::ExitButtonName));
     m_cmdAfslut->setCursor(m_hand);
 
     m_command1 = new PictureButton(Artwork::picture(Artwork::GoPicture), ButtonFace, m_client);
-    m_command1->setLargerDrawings(Artwork::picture(Artwork::GoDrawings[1]), Artwork::picture(Artwork::GoDrawings[2]));
+    m_command1->setLargerDrawings(QString::fromLatin1(Artwork::GoDrawings[1]),
+                                  QString::fromLatin1(Artwork::GoDrawings[2]));
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(536, 248, 41, 43);
     m_command1->setToolTip(QString::fromUtf8(ProductTexts::GoButtonName));

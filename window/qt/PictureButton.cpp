@@ -15,7 +15,7 @@ PictureButton::PictureButton(const QPixmap &picture, const QColor &face, QWidget
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void PictureButton::setLargerDrawings(const QPixmap &twice, const QPixmap &threeTimes)
+void PictureButton::setLargerDrawings(const QString &twice, const QString &threeTimes)
 {
     m_larger[0] = twice;
     m_larger[1] = threeTimes;
@@ -25,11 +25,11 @@ void PictureButton::setLargerDrawings(const QPixmap &twice, const QPixmap &three
 QPixmap PictureButton::pictureAt(qreal devicePixelRatio) const
 {
     const int drawing = PictureScale::drawingFor(devicePixelRatio);
-    if (drawing == 1 || m_larger[drawing - 2].isNull())
+    if (drawing == 1 || m_larger[drawing - 2].isEmpty())
         return m_picture;
     if (m_scaledFor != devicePixelRatio) {
         const QSize device(qRound(m_picture.width() * devicePixelRatio), qRound(m_picture.height() * devicePixelRatio));
-        const QPixmap &larger = m_larger[drawing - 2];
+        const QPixmap larger(m_larger[drawing - 2]);
         m_scaled
             = larger.size() == device ? larger : larger.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         m_scaled.setDevicePixelRatio(devicePixelRatio);

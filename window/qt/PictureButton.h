@@ -15,8 +15,9 @@ public:
 
     QColor faceColour() const { return m_face; }
     const QPixmap &picture() const { return m_picture; }
-    // The same picture drawn at two and three times its size, shown at higher scales.
-    void setLargerDrawings(const QPixmap &twice, const QPixmap &threeTimes);
+    // The same picture drawn at two and three times its size (resource paths), read when
+    // the button is first shown at a higher scale.
+    void setLargerDrawings(const QString &twice, const QString &threeTimes);
     // The picture as it is drawn at a device pixel ratio: the picture itself at 1; above,
     // the next larger drawing filtered to the picture's size in device pixels.
     QPixmap pictureAt(qreal devicePixelRatio) const;
@@ -27,7 +28,7 @@ protected:
 
 private:
     QPixmap m_picture;
-    QPixmap m_larger[2];
+    QString m_larger[2];
     QColor m_face;
     mutable QPixmap m_scaled; // pictureAt's last answer, for m_scaledFor
     mutable qreal m_scaledFor = 0;
