@@ -55,13 +55,14 @@ void TestPictureScales::buttonPictures()
     auto *b = h.find<PictureButton>(qPrintable(button));
     b->clearFocus(); // no focus frame over the picture
     const qreal ratio = b->devicePixelRatioF();
+    const int scale = qRound(ratio); // whole scales only here: 1 or 2
     const QImage shot = b->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QImage small = QImage(QString::fromLatin1(drawings[0])).convertToFormat(QImage::Format_RGB32);
     // Centred in the button, cut at the 2-pixel border (in the shot's device pixels).
-    const QPoint at = QPoint((b->width() - small.width()) / 2, (b->height() - small.height()) / 2) * ratio;
-    const QRect inside = QRect(QPoint(0, 0), b->size() * ratio).adjusted(2 * ratio, 2 * ratio, -2 * ratio, -2 * ratio);
+    const QPoint at = QPoint((b->width() - small.width()) / 2, (b->height() - small.height()) / 2) * scale;
+    const QRect inside = QRect(QPoint(0, 0), b->size() * scale).adjusted(2 * scale, 2 * scale, -2 * scale, -2 * scale);
 
-    if (ratio == 1.0) {
+    if (scale == 1) {
         QCOMPARE(meanDifference(shot, small, at, inside), 0.0);
         return;
     }
