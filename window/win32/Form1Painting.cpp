@@ -37,7 +37,8 @@ void Form1::choosePictures()
     if (side == m_handSide && m_hand)
         return;
     m_handSide = side;
-    if (side <= HandSide) {
+    // The system's own size at 100 %: the shared 32 x 32 pointer, as it always was.
+    if (side <= HandSide && side == GetSystemMetrics(SM_CXCURSOR)) {
         m_ownHand.reset();
         m_hand = static_cast<HCURSOR>(
             LoadImageW(m_instance, MAKEINTRESOURCEW(IDC_HANDPOINTER), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
