@@ -36,6 +36,8 @@ private Q_SLOTS:
     void iconAndCursor();
     void bitmaps_data();
     void bitmaps();
+    void largerDrawings_data();
+    void largerDrawings();
     void gifs();
     void photograph();
     void qtReadsEveryPicture();
@@ -106,6 +108,37 @@ void TestArtwork::bitmaps()
     const QImage image = QImage::fromData(bmp);
     QCOMPARE(image.size(), QSize(width, height));
     QCOMPARE(image.pixelColor(0, 0), ground);
+}
+
+void TestArtwork::largerDrawings_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QPoint>("hotSpot"); // cursors only
+    QTest::newRow("tick 200 %") << Artwork::GoDrawings[1] << QSize(62, 60) << QPoint();
+    QTest::newRow("tick 300 %") << Artwork::GoDrawings[2] << QSize(93, 90) << QPoint();
+    QTest::newRow("exit door 200 %") << Artwork::ExitDrawings[1] << QSize(92, 78) << QPoint();
+    QTest::newRow("exit door 300 %") << Artwork::ExitDrawings[2] << QSize(138, 117) << QPoint();
+    QTest::newRow("hand 200 %") << Artwork::HandDrawings[1] << QSize(64, 64) << QPoint(24, 2);
+    QTest::newRow("hand 300 %") << Artwork::HandDrawings[2] << QSize(96, 96) << QPoint(36, 3);
+}
+
+void TestArtwork::largerDrawings()
+{
+    // The same formats as the 100 % pictures (24-bit BMP; a 16-colour cursor), at two and
+    // three times their size, the hot spot scaled with the hand.
+    QFETCH(QString, path);
+    QFETCH(QSize, size);
+    QFETCH(QPoint, hotSpot);
+    const QByteArray file = bytes(qPrintable(path));
+    if (hotSpot.isNull()) {
+        QVERIFY(file.startsWith("BM"));
+        QCOMPARE(u16(file, 28), quint16(24));
+    } else {
+        QCOMPARE(Artwork::cursorHotSpot(file), hotSpot);
+        QCOMPARE(u16(file, int(u32(file, 18)) + 14), quint16(4));
+    }
+    QCOMPARE(QImage::fromData(file).size(), size);
 }
 
 void TestArtwork::gifs()

@@ -4,7 +4,9 @@
 #include "platform/win32/ScopedWin.h"
 #include "tests/support/FakeServices.h"
 #include "window/Form1Behaviour.h"
+#include "window/win32/Dpi.h"
 #include "window/win32/Form1.h"
+#include "window/win32/resource.h"
 
 #include <windows.h>
 
@@ -12,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <utility>
@@ -118,6 +121,80 @@ void paintNow(HWND hwnd)
 {
     RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Harness::pump();
+}
+
+// A bitmap's pixels, top row first.
+Capture pixelsOf(HBITMAP bitmap)
+{
+    Capture out;
+    BITMAP info {};
+    if (!bitmap || !GetObjectW(bitmap, sizeof info, &info))
+        return out;
+    out.width = info.bmWidth;
+    out.height = info.bmHeight;
+    BITMAPINFO header {};
+    header.bmiHeader.biSize = sizeof header.bmiHeader;
+    header.bmiHeader.biWidth = out.width;
+    header.bmiHeader.biHeight = -out.height;
+    header.bmiHeader.biPlanes = 1;
+    header.bmiHeader.biBitCount = 32;
+    std::vector<DWORD> bits(static_cast<std::size_t>(out.width * out.height));
+    ScopedGetDC screen(nullptr);
+    if (!GetDIBits(screen, bitmap, 0, static_cast<UINT>(out.height), bits.data(), &header, DIB_RGB_COLORS))
+        return Capture {};
+    for (const DWORD p : bits)
+        out.pixels.push_back(RGB(p >> 16 & 0xFF, p >> 8 & 0xFF, p & 0xFF));
+    return out;
+}
+
+Capture resourcePicture(int id)
+{
+    ScopedGdiObj<HBITMAP> bitmap(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return pixelsOf(bitmap.get());
+}
+
+// A control as it paints itself, wherever it lies (a window at 192 DPI is larger than the screen).
+Capture printed(HWND control)
+{
+    RECT r {};
+    GetClientRect(control, &r);
+    ScopedGetDC screen(nullptr);
+    ScopedMemoryDC memory(screen);
+    ScopedGdiObj<HBITMAP> canvas(CreateCompatibleBitmap(screen, r.right, r.bottom));
+    {
+        ScopedSelectObject selected(memory, canvas.get());
+        SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(static_cast<HDC>(memory)), PRF_CLIENT);
+    }
+    return pixelsOf(canvas.get());
+}
+
+// Mean absolute difference per channel between the shot and a picture placed at `at`,
+// over the part of the picture inside `inside`.
+double meanDifference(const Capture &shot, const Capture &picture, POINT at, const RECT &inside)
+{
+    const RECT placed {at.x, at.y, at.x + picture.width, at.y + picture.height};
+    RECT area {};
+    if (!IntersectRect(&area, &placed, &inside) || shot.pixels.empty() || picture.pixels.empty())
+        return 255.0;
+    double sum = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x) {
+            const COLORREF a = shot.at(x, y);
+            const COLORREF b = picture.at(x - at.x, y - at.y);
+            sum += std::abs(GetRValue(a) - GetRValue(b)) + std::abs(GetGValue(a) - GetGValue(b))
+                + std::abs(GetBValue(a) - GetBValue(b));
+        }
+    return sum / (3.0 * (area.right - area.left) * (area.bottom - area.top));
+}
+
+Capture doubled(const Capture &picture)
+{
+    Capture out {picture.width * 2, picture.height * 2, {}};
+    for (int y = 0; y < out.height; ++y)
+        for (int x = 0; x < out.width; ++x)
+            out.pixels.push_back(picture.at(x / 2, y / 2));
+    return out;
 }
 
 std::wstring menuText(HMENU menu, UINT position)
@@ -528,5 +605,60 @@ TEST(Win32Form1, WindowedControlsKeepTheirPixels)
         EXPECT_FALSE(before[i].pixels.empty());
         EXPECT_TRUE(after == before[i]) << "control " << ids[i] << ": " << changed << " pixels changed, from row "
                                         << firstRow;
+    }
+}
+
+TEST(Win32Form1, ButtonPicturesAndPointerFollowTheDpi)
+{
+    // At 100 % the pictures are the artwork's pixels; at 200 % the 200 % drawing, not the
+    // small one doubled. The window starts at the prefix's DPI (96, or 192 in a prefix of
+    // its own), then the DPI changes as when the window moves to another monitor, and back.
+    struct Row
+    {
+        int button, small, twice;
+    };
+    const Row rows[] = {{IdCommand1, IDB_GO, IDB_GO_2X}, {IdCmdAfslut, IDB_EXIT, IDB_EXIT_2X}};
+    Harness h;
+    ASSERT_TRUE(h.hwnd());
+    const int start = Dpi::forWindow(h.hwnd());
+    ASSERT_TRUE(start == 96 || start == 192) << start;
+    int dpi = start;
+    for (const int next : {start, 288 - start, start}) {
+        if (next != dpi) {
+            RECT suggested {};
+            GetWindowRect(h.hwnd(), &suggested);
+            SendMessageW(h.hwnd(), WM_DPICHANGED, MAKEWPARAM(next, next), reinterpret_cast<LPARAM>(&suggested));
+            dpi = next;
+        }
+        SetFocus(h.control(IdCombo1)); // no focus frame over a picture
+        paintNow(h.hwnd());
+        for (const Row &row : rows) {
+            const Capture shot = printed(h.control(row.button));
+            const Capture small = resourcePicture(row.small);
+            ASSERT_FALSE(shot.pixels.empty());
+            ASSERT_FALSE(small.pixels.empty());
+            const int scale = dpi / 96;
+            // Centred, cut at the 2-pixel border.
+            const POINT at {(shot.width - small.width * scale) / 2, (shot.height - small.height * scale) / 2};
+            const RECT inside {2, 2, shot.width - 2, shot.height - 2};
+            if (scale == 1) {
+                EXPECT_EQ(meanDifference(shot, small, at, inside), 0.0) << "button " << row.button;
+                continue;
+            }
+            const double fromTwice = meanDifference(shot, resourcePicture(row.twice), at, inside);
+            const double fromDoubled = meanDifference(shot, doubled(small), at, inside);
+            EXPECT_LT(fromTwice, 1.0) << "button " << row.button << " differs from the 200 % drawing";
+            EXPECT_GT(fromDoubled, 2.0) << "button " << row.button << " shows the 100 % picture blown up";
+        }
+        // The hand has the system's pointer size at the DPI, its hot spot on the finger's tip.
+        ICONINFO info {};
+        ASSERT_TRUE(GetIconInfo(h.form.handCursor(), &info));
+        ScopedGdiObj<HBITMAP> mask(info.hbmMask), colour(info.hbmColor);
+        BITMAP bits {};
+        GetObjectW(info.hbmMask, sizeof bits, &bits);
+        const int side = Dpi::cursorSize(dpi);
+        EXPECT_EQ(bits.bmWidth, side) << "at " << dpi << " DPI";
+        EXPECT_EQ(info.hbmColor ? bits.bmHeight : bits.bmHeight / 2, side) << "at " << dpi << " DPI";
+        EXPECT_EQ(static_cast<int>(info.xHotspot), 12 * side / 32);
     }
 }

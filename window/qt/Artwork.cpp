@@ -1,5 +1,7 @@
 #include "window/qt/Artwork.h"
 
+#include "window/PictureScale.h"
+
 #include <QBuffer>
 #include <QFile>
 #include <QImage>
@@ -21,16 +23,25 @@ QPoint cursorHotSpot(const QByteArray &curFile)
     return {qFromLittleEndian<quint16>(curFile.constData() + 10), qFromLittleEndian<quint16>(curFile.constData() + 12)};
 }
 
-QCursor handCursor()
+QCursor handCursor(qreal devicePixelRatio)
 {
-    QFile file(QString::fromLatin1(HandCursor));
+    const int drawing = PictureScale::drawingFor(devicePixelRatio);
+    QFile file(QString::fromLatin1(HandDrawings[drawing - 1]));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     QPixmap pixmap;
     pixmap.loadFromData(bytes, "ICO");
     if (pixmap.isNull())
         return QCursor(Qt::PointingHandCursor);
     const QPoint hot = cursorHotSpot(bytes);
-    return QCursor(pixmap, hot.x(), hot.y());
+    if (drawing == 1)
+        return QCursor(pixmap, hot.x(), hot.y());
+    // The pointer keeps the size of the display's others: 32 device-independent pixels.
+    const int side = qRound(32 * devicePixelRatio);
+    if (pixmap.width() != side)
+        pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    // QCursor takes the hot spot in device-independent pixels.
+    return QCursor(pixmap, hot.x() / drawing, hot.y() / drawing);
 }
 
 QByteArray windowIconPng()

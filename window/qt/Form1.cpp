@@ -126,7 +126,7 @@ QMenu *submenu(QWidget *parent, const char *name, const QString &caption)
 
 Form1::Form1(QWidget *parent)
     : QMainWindow(parent)
-    , m_hand(Artwork::handCursor())
+    , m_hand(Artwork::handCursor(devicePixelRatioF()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromUtf8(ProductTexts::WindowCaption));
@@ -197,12 +197,16 @@ void Form1::buildControls()
     setTextColour(m_label6, Navy);
 
     m_cmdAfslut = new PictureButton(Artwork::picture(Artwork::ExitPicture), ButtonFace, m_client);
+    m_cmdAfslut->setLargerDrawings(QString::fromLatin1(Artwork::ExitDrawings[1]),
+                                   QString::fromLatin1(Artwork::ExitDrawings[2]));
     m_cmdAfslut->setObjectName(QStringLiteral("cmdAfslut"));
     m_cmdAfslut->setGeometry(16, 248, 41, 43);
     m_cmdAfslut->setToolTip(QString::fromUtf8(ProductTexts::ExitButtonName));
     m_cmdAfslut->setCursor(m_hand);
 
     m_command1 = new PictureButton(Artwork::picture(Artwork::GoPicture), ButtonFace, m_client);
+    m_command1->setLargerDrawings(QString::fromLatin1(Artwork::GoDrawings[1]),
+                                  QString::fromLatin1(Artwork::GoDrawings[2]));
     m_command1->setObjectName(QStringLiteral("Command1"));
     m_command1->setGeometry(536, 248, 41, 43);
     m_command1->setToolTip(QString::fromUtf8(ProductTexts::GoButtonName));

@@ -1,5 +1,7 @@
 #include "window/qt/PictureButton.h"
 
+#include "window/PictureScale.h"
+
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
@@ -11,6 +13,29 @@ PictureButton::PictureButton(const QPixmap &picture, const QColor &face, QWidget
     , m_face(face)
 {
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void PictureButton::setLargerDrawings(const QString &twice, const QString &threeTimes)
+{
+    m_larger[0] = twice;
+    m_larger[1] = threeTimes;
+    m_scaledFor = 0;
+}
+
+QPixmap PictureButton::pictureAt(qreal devicePixelRatio) const
+{
+    const int drawing = PictureScale::drawingFor(devicePixelRatio);
+    if (drawing == 1 || m_larger[drawing - 2].isEmpty())
+        return m_picture;
+    if (m_scaledFor != devicePixelRatio) {
+        const QSize device(qRound(m_picture.width() * devicePixelRatio), qRound(m_picture.height() * devicePixelRatio));
+        const QPixmap larger(m_larger[drawing - 2]);
+        m_scaled
+            = larger.size() == device ? larger : larger.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        m_scaled.setDevicePixelRatio(devicePixelRatio);
+        m_scaledFor = devicePixelRatio;
+    }
+    return m_scaled;
 }
 
 void PictureButton::paintEvent(QPaintEvent *)
@@ -34,7 +59,7 @@ void PictureButton::paintEvent(QPaintEvent *)
         topLeft += QPoint(1, 1);
     painter.save();
     painter.setClipRect(inside);
-    painter.drawPixmap(topLeft, m_picture);
+    painter.drawPixmap(topLeft, pictureAt(devicePixelRatioF()));
     painter.restore();
 
     if (hasFocus()) {

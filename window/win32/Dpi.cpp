@@ -43,6 +43,16 @@ RECT box(int left, int top, int width, int height, int dpi)
     return RECT {x, y, x + twips(width, dpi), y + twips(height, dpi)};
 }
 
+int cursorSize(int dpi)
+{
+    using ForDpiFn = int(WINAPI *)(int, UINT);
+    static const auto forDpi = SystemLibrary::function<ForDpiFn>(user32(), "GetSystemMetricsForDpi");
+    if (forDpi)
+        if (const int side = forDpi(SM_CXCURSOR, static_cast<UINT>(dpi)); side > 0)
+            return side;
+    return GetSystemMetrics(SM_CXCURSOR);
+}
+
 void adjustWindowRect(RECT &rect, DWORD style, DWORD exStyle, bool menu, int dpi)
 {
     using AdjustForDpiFn = BOOL(WINAPI *)(LPRECT, DWORD, BOOL, DWORD, UINT);

@@ -31,6 +31,9 @@ inline int fontHeight(int centiPoints, int dpi)
 // A box given in twips, as a pixel rectangle at the DPI.
 RECT box(int left, int top, int width, int height, int dpi);
 
+// The side of the system's pointers at the DPI (SM_CXCURSOR for the DPI where the system has it).
+int cursorSize(int dpi);
+
 // AdjustWindowRectExForDpi where the system has it.
 void adjustWindowRect(RECT &rect, DWORD style, DWORD exStyle, bool menu, int dpi);
 

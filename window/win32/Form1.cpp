@@ -3,33 +3,23 @@
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Utf8.h"
 #include "texts/ProductTexts.h"
-#include "window/FirstLine.h"
 #include "window/Form1Behaviour.h"
 #include "window/ReaderRoles.h"
 #include "window/win32/Dpi.h"
+#include "window/win32/Form1Parts.h"
 #include "window/win32/FrmGraphics.h"
 #include "window/win32/Pictures.h"
 #include "window/win32/resource.h"
 
 #include <commctrl.h>
 
+using namespace Form1Parts;
+
 namespace {
 
 constexpr wchar_t ClassName[] = L"StartprogramForm1";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD WindowExStyle = 0;
-
-const COLORREF Navy = RGB(0, 0, 128);
-const COLORREF LightYellow = RGB(255, 255, 192);
-const COLORREF Orange = RGB(255, 128, 0);
-const COLORREF ButtonFace = RGB(192, 192, 192);
-const COLORREF White = RGB(255, 255, 255);
-
-// Control identifiers; none is IDOK or IDCANCEL, so the dialog manager's Enter and
-// Esc reach no control: there is no default or cancel button.
-enum ControlId : WORD { IdCombo1 = 1001, IdCheck1, IdCommand1, IdCmdAfslut };
-// The windows a screen reader reads the drawn labels and the banner through.
-enum ReaderId : WORD { IdImage1 = 1101, IdLabel6, IdLabel4, IdLabel2, IdLabel8 };
 
 enum MenuId : WORD {
     IdMnuStart = 2001,
@@ -46,30 +36,6 @@ enum MenuId : WORD {
 };
 
 constexpr UINT_PTR Label4ToolId = 1;
-
-// The layout in twips, top-most first in the stacking order.
-struct Box
-{
-    Control control;
-    int left, top, width, height;
-};
-constexpr Box Boxes[] = {
-    {Control::Combo1, 1320, 720, 6735, 315},
-    {Control::Check1, 5280, 4080, 2655, 255},
-    {Control::Command1, 8040, 3720, 615, 640},
-    {Control::cmdAfslut, 240, 3720, 615, 640},
-    {Control::Label6, 1320, 360, 3975, 375},
-    {Control::Image1, 6480, 120, 2295, 480},
-    {Control::Label8, 1320, 3720, 5895, 375},
-    {Control::Line1, 1320, 3720, 6600, 0}, // from 1320,3720 to 7920,3720, 2 px wide
-    {Control::Image2, 0, 0, 1095, 660},
-    {Control::Label4, 1320, 1260, 1695, 255},
-    {Control::Label3, 0, 0, 1095, 5895},
-    {Control::Label2, 1320, 1680, 7335, 2175},
-    {Control::Label1, 0, 1200, 9375, 375},
-};
-constexpr int LineWidthPixels = 2;
-constexpr int OpenListHeightPixels = 200; // the list when it is opened
 
 struct MenuMap
 {
@@ -169,8 +135,6 @@ bool Form1::create()
     m_smallIcon
         = static_cast<HICON>(LoadImageW(m_instance, MAKEINTRESOURCEW(IDI_STARTPROGRAM), IMAGE_ICON,
                                         GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), LR_SHARED));
-    m_hand = static_cast<HCURSOR>(
-        LoadImageW(m_instance, MAKEINTRESOURCEW(IDC_HANDPOINTER), IMAGE_CURSOR, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
 
     WNDCLASSEXW wc {};
     wc.cbSize = sizeof wc;
@@ -187,8 +151,6 @@ bool Form1::create()
 
     m_navyBrush.reset(CreateSolidBrush(Navy));
     m_whiteBrush.reset(CreateSolidBrush(White));
-    m_goPicture.reset(Pictures::loadBitmap(m_instance, IDB_GO));
-    m_exitPicture.reset(Pictures::loadBitmap(m_instance, IDB_EXIT));
     m_photo.reset(Pictures::decode(m_instance, IDR_PHOTO, White));
 
     createMenus();
@@ -200,6 +162,7 @@ bool Form1::create()
                          rect.right - rect.left, rect.bottom - rect.top, nullptr, m_menuBar, m_instance, this))
         return false;
     m_dpi = Dpi::forWindow(m_hwnd);
+    choosePictures();
     createControls();
     createToolTips();
     layout();
@@ -912,198 +875,8 @@ void Form1::onMouseMove(POINT point)
 void Form1::onDpiChanged(int dpi, const RECT &suggested)
 {
     m_dpi = dpi;
+    choosePictures();
     SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout();
-}
-
-// Painting
-
-void Form1::onPaint()
-{
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(m_hwnd, &ps);
-    RECT client {};
-    GetClientRect(m_hwnd, &client);
-    // Drawn off screen and copied at once, so the stacked controls do not flicker.
-    ScopedMemoryDC memory(dc);
-    ScopedGdiObj<HBITMAP> canvas(CreateCompatibleBitmap(dc, client.right, client.bottom));
-    if (memory && canvas) {
-        ScopedSelectObject selected(memory, canvas.get());
-        paint(memory, client);
-        BitBlt(dc, ps.rcPaint.left, ps.rcPaint.top, ps.rcPaint.right - ps.rcPaint.left,
-               ps.rcPaint.bottom - ps.rcPaint.top, memory, ps.rcPaint.left, ps.rcPaint.top, SRCCOPY);
-    } else {
-        paint(dc, client);
-    }
-    EndPaint(m_hwnd, &ps);
-}
-
-void Form1::paint(HDC dc, const RECT &client)
-{
-    FillRect(dc, &client, m_whiteBrush.get());
-    const COLORREF controlText = GetSysColor(COLOR_BTNTEXT);
-    // Bottom-most first, so that each control lies above those below it in the stacking order.
-    for (auto it = std::rbegin(Boxes); it != std::rend(Boxes); ++it) {
-        const RECT r = controlRect(it->control);
-        switch (it->control) {
-        case Control::Label1:
-        case Control::Label3:
-            FillRect(dc, &r, m_navyBrush.get());
-            break;
-        case Control::Label2:
-            drawLabel(dc, Control::Label2, controlText);
-            break;
-        case Control::Label4:
-            drawLabel(dc, Control::Label4, m_linkColour);
-            break;
-        case Control::Image2:
-            Pictures::drawStretched(dc, m_photo.get(), r);
-            break;
-        case Control::Line1: {
-            ScopedGdiObj<HBRUSH> orange(CreateSolidBrush(Orange));
-            FillRect(dc, &r, orange.get());
-            break;
-        }
-        case Control::Label8:
-            drawLabel(dc, Control::Label8, controlText);
-            break;
-        case Control::Image1:
-            Pictures::drawStretched(dc, m_banner, r);
-            break;
-        case Control::Label6:
-            drawLabel(dc, Control::Label6, Navy);
-            break;
-        default:
-            break; // the windowed controls draw themselves
-        }
-    }
-}
-
-const std::wstring *Form1::caption(Control control) const
-{
-    switch (control) {
-    case Control::Label2:
-        return &m_label2;
-    case Control::Label4:
-        return &m_label4;
-    case Control::Label6:
-        return &m_label6;
-    case Control::Label8:
-        return &m_label8;
-    default:
-        return nullptr;
-    }
-}
-
-HFONT Form1::labelFont(Control control) const
-{
-    switch (control) {
-    case Control::Label2:
-        return m_fontLabel2.get();
-    case Control::Label4:
-        return m_fontLabel4.get();
-    case Control::Label6:
-        return m_fontLabel6.get();
-    case Control::Label8:
-        return m_fontLabel8.get();
-    default:
-        return nullptr;
-    }
-}
-
-std::wstring Form1::shownText(Control control) const
-{
-    const std::wstring *text = caption(control);
-    if (!text)
-        return {};
-    if (control == Control::Label2)
-        return *text;
-    ScopedGetDC dc(m_hwnd);
-    ScopedSelectObject selected(dc, labelFont(control));
-    const RECT r = controlRect(control);
-    const auto measure = [&dc](std::string_view piece) {
-        const std::wstring wide = Utf8::toWide(std::string(piece));
-        SIZE size {};
-        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        return static_cast<int>(size.cx);
-    };
-    return Utf8::toWide(firstLine(Utf8::fromWide(*text), r.right - r.left, measure));
-}
-
-void Form1::drawLabel(HDC dc, Control control, COLORREF colour)
-{
-    if (!caption(control))
-        return;
-    const std::wstring text = shownText(control);
-    RECT r = controlRect(control);
-    ScopedSelectObject selected(dc, labelFont(control));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colour);
-    // Left-aligned from the top and cut off at the box's edges; Label2 breaks at words
-    // into its box, the others show their first line.
-    const UINT lines = control == Control::Label2 ? DT_WORDBREAK : DT_SINGLELINE;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_TOP | DT_NOPREFIX | lines);
-}
-
-void Form1::onDrawItem(const DRAWITEMSTRUCT &item)
-{
-    if (item.CtlID >= IdImage1 && item.CtlID <= IdLabel8) {
-        // A reader window shows the window's own painting of its box, drawn off screen
-        // and copied at once, so a repaint (Label4's hover) shows no steps between.
-        RECT box {};
-        GetWindowRect(item.hwndItem, &box);
-        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT *>(&box), 2);
-        RECT client {};
-        GetClientRect(m_hwnd, &client);
-        const int width = box.right - box.left;
-        const int height = box.bottom - box.top;
-        ScopedMemoryDC memory(item.hDC);
-        ScopedGdiObj<HBITMAP> canvas(CreateCompatibleBitmap(item.hDC, width, height));
-        if (!memory || !canvas)
-            return;
-        ScopedSelectObject selected(memory, canvas.get());
-        SetViewportOrgEx(memory, -box.left, -box.top, nullptr);
-        paint(memory, client);
-        SetViewportOrgEx(memory, 0, 0, nullptr);
-        BitBlt(item.hDC, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-        return;
-    }
-    HBITMAP picture = nullptr;
-    if (item.hwndItem == m_command1)
-        picture = m_goPicture.get();
-    else if (item.hwndItem == m_cmdAfslut)
-        picture = m_exitPicture.get();
-    else
-        return;
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
-    const bool pressed = item.itemState & ODS_SELECTED;
-    ScopedGdiObj<HBRUSH> face(CreateSolidBrush(ButtonFace));
-    FillRect(dc, &r, face.get());
-
-    RECT inner = r;
-    InflateRect(&inner, -2, -2);
-    BITMAP info {};
-    if (picture && GetObjectW(picture, sizeof info, &info)) {
-        // Centred and cut off at the button's edges, every colour drawn (no transparency).
-        const int width = Dpi::pixels(info.bmWidth, m_dpi);
-        const int height = Dpi::pixels(info.bmHeight, m_dpi);
-        const int shift = pressed ? 1 : 0;
-        const int x = r.left + (r.right - r.left - width) / 2 + shift;
-        const int y = r.top + (r.bottom - r.top - height) / 2 + shift;
-        const int saved = SaveDC(dc);
-        IntersectClipRect(dc, inner.left, inner.top, inner.right, inner.bottom);
-        ScopedMemoryDC source(dc);
-        ScopedSelectObject selected(source, picture);
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, x, y, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        RestoreDC(dc, saved);
-    }
-    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = inner;
-        InflateRect(&focus, -1, -1);
-        DrawFocusRect(dc, &focus);
-    }
 }

@@ -57,6 +57,8 @@ public:
     // The child window a screen reader reads a drawn control through (Image1, Label6,
     // Label4, Label2, Label8), or null.
     HWND readerWindowOf(Control control) const;
+    // The hand pointer shown over the buttons and Label4, at the pointer size for the DPI.
+    HCURSOR handCursor() const { return m_hand; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,6 +75,8 @@ private:
     void fitComboHeight();
     void centreOnScreen();
 
+    // The button pictures and the hand pointer for m_dpi (Form1Painting.cpp).
+    void choosePictures();
     void onPaint();
     void paint(HDC dc, const RECT &update);
     void drawLabel(HDC dc, Control control, COLORREF colour);
@@ -115,7 +119,10 @@ private:
     ScopedGdiObj<HBRUSH> m_navyBrush, m_whiteBrush;
     ScopedGdiObj<HBITMAP> m_goPicture, m_exitPicture, m_photo;
     HBITMAP m_banner = nullptr; // owned by the artwork window
+    int m_drawing = 1; // the button pictures' drawing: 1, 2 or 3 times their size
     HCURSOR m_hand = nullptr;
+    int m_handSide = 0;
+    std::unique_ptr<HICON__, BOOL(WINAPI *)(HCURSOR)> m_ownHand {nullptr, DestroyCursor}; // not the shared one
     HICON m_bigIcon = nullptr, m_smallIcon = nullptr;
     std::unique_ptr<FrmGraphics> m_graphics;
 };
