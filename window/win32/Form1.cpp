@@ -2,6 +2,7 @@
 
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Utf8.h"
+#include "platform/win32/WindowObject.h"
 #include "texts/ProductTexts.h"
 #include "window/Form1Behaviour.h"
 #include "window/ReaderRoles.h"
@@ -679,20 +680,7 @@ void Form1::invalidate(Control control)
 
 LRESULT CALLBACK Form1::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto *self = static_cast<Form1 *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<Form1 *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
+    return WindowObject::dispatch(hwnd, message, wParam, lParam, &Form1::m_hwnd, &Form1::handle);
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)

@@ -2,6 +2,7 @@
 
 #include "platform/win32/SystemLibrary.h"
 #include "platform/win32/Utf8.h"
+#include "platform/win32/WindowObject.h"
 #include "tools/check/CheckTexts.h"
 #include "tools/check/CheckWindowBehaviour.h"
 #include "tools/check/win32/checkresource.h"
@@ -564,20 +565,7 @@ void CheckWindow::onDpiChanged(int dpi, const RECT &suggested)
 
 LRESULT CALLBACK CheckWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        auto *self = static_cast<CheckWindow *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        self->m_hwnd = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto *self = reinterpret_cast<CheckWindow *>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self)
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        self->m_hwnd = nullptr;
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return self->handle(message, wParam, lParam);
+    return WindowObject::dispatch(hwnd, message, wParam, lParam, &CheckWindow::m_hwnd, &CheckWindow::handle);
 }
 
 LRESULT CheckWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
