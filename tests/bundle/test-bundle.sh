@@ -30,7 +30,14 @@ if ! why="$(unshare -m true 2>&1)"; then
   skip "mount namespaces are unavailable here (CAP_SYS_ADMIN / unshare(CLONE_NEWNS) refused): ${why:-unshare -m failed}"
 fi
 
-bash "$root/scripts/bundle" --allow-errors "$work/medium" >"$work/bundle.log" 2>&1 || fail "scripts/bundle failed: $(cat "$work/bundle.log")"
+# The bundle laid once for the test run ($SP_BUNDLE), or one of its own.
+if [ -n "${SP_BUNDLE:-}" ]; then
+  cp -a "$SP_BUNDLE/medium" "$work/medium" && cp "$SP_BUNDLE/bundle.log" "$work/bundle.log" ||
+    fail "no bundle laid in $SP_BUNDLE"
+else
+  bash "$root/scripts/bundle" --allow-errors "$work/medium" >"$work/bundle.log" 2>&1 ||
+    fail "scripts/bundle failed: $(cat "$work/bundle.log")"
+fi
 
 # Every Qt library the program and its platform plugin load resolves inside the bundle.
 for f in "$work/medium/startprogram" "$work/medium/linux/plugins/platforms/libqxcb.so"; do
