@@ -120,6 +120,11 @@ bool FakeMediumFiles::isFolder(const std::string &path) const
     return folders.count(path) > 0;
 }
 
+bool FakeMediumFiles::isLink(const std::string &path) const
+{
+    return links.count(path) > 0;
+}
+
 bool FakeMediumFiles::isHidden(const std::string &path) const
 {
     return hidden.count(path) > 0;
@@ -133,12 +138,15 @@ std::optional<std::string> FakeMediumFiles::read(const std::string &path, std::s
     return it->second.substr(0, maxBytes);
 }
 
-std::string FakeMediumFiles::write(const std::string &path, const std::string &bytes, bool mustBeNew)
+std::string FakeMediumFiles::write(const std::string &path, const std::string &bytes,
+                                   const std::optional<std::string> &current)
 {
     if (!failWrites.empty())
         return failWrites;
-    if (mustBeNew && exists(path))
+    if (!current && exists(path))
         return "it exists";
+    if (current && read(path, current->size() + 1) != current)
+        return "it was changed";
     files[path] = bytes;
     return {};
 }

@@ -135,12 +135,15 @@ public:
     bool exists(const std::string &path) const override;
     std::vector<std::string> entries(const std::string &folder) const override;
     bool isFolder(const std::string &path) const override;
+    bool isLink(const std::string &path) const override;
     bool isHidden(const std::string &path) const override;
     std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const override;
-    std::string write(const std::string &path, const std::string &bytes, bool mustBeNew) override;
+    std::string write(const std::string &path, const std::string &bytes,
+                      const std::optional<std::string> &current) override;
 
     std::map<std::string, std::string> files;
     std::set<std::string> folders;
     std::set<std::string> hidden;
+    std::set<std::string> links; // files or folders that are links to elsewhere
     std::string failWrites; // not empty: every write fails with this reason and changes nothing
 };

@@ -12,12 +12,19 @@ class MediumFiles : public FolderListing
 public:
     // True when the path is a folder (links followed).
     virtual bool isFolder(const std::string &path) const = 0;
+    // True when the path is itself a link to elsewhere (a symbolic link; on Windows also
+    // a junction or another reparse point), whatever it leads to.
+    virtual bool isLink(const std::string &path) const = 0;
     // True when the desktop hides the file by an attribute of its own (Windows' hidden
     // and system attributes); a leading dot is the check's own rule, not this.
     virtual bool isHidden(const std::string &path) const = 0;
     // Up to maxBytes of a plain file; nothing when it is no readable plain file.
     virtual std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const = 0;
-    // Writes the file whole or not at all (beside it, then renamed over it); empty on
-    // success, else why it failed. With mustBeNew, an existing file is never replaced.
-    virtual std::string write(const std::string &path, const std::string &bytes, bool mustBeNew) = 0;
+    // Writes the file whole or not at all: into a new file of its own beside it, then
+    // renamed over it. `current` is what the file must still hold at that moment, or
+    // nothing when there must be no file there (an existing one is never replaced).
+    // Empty on success, else why it failed; a failed write leaves nothing behind.
+    virtual std::string write(const std::string &path, const std::string &bytes,
+                              const std::optional<std::string> &current)
+        = 0;
 };

@@ -1,9 +1,9 @@
 #include "tools/check/StdFolderListing.h"
 
-#include <cerrno>
-#include <cstring>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <system_error>
 
 namespace {
@@ -42,6 +42,12 @@ bool StdFolderListing::isFolder(const std::string &path) const
     return std::filesystem::is_directory(fromUtf8(path), error);
 }
 
+bool StdFolderListing::isLink(const std::string &path) const
+{
+    std::error_code error;
+    return std::filesystem::is_symlink(std::filesystem::symlink_status(fromUtf8(path), error));
+}
+
 bool StdFolderListing::isHidden(const std::string &) const
 {
     return false; // the standard library knows no hidden attribute
@@ -61,35 +67,18 @@ std::optional<std::string> StdFolderListing::read(const std::string &path, std::
     return bytes;
 }
 
-std::string StdFolderListing::write(const std::string &path, const std::string &bytes, bool mustBeNew)
+std::string StdFolderListing::temporaryBeside(const std::string &path)
 {
-    const std::filesystem::path target = fromUtf8(path);
-    std::filesystem::path temporary = target;
-    temporary += ".new";
-    errno = 0;
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (file) {
-            file.write(bytes.data(), std::streamsize(bytes.size()));
-            file.close(); // a full disk may tell only now
-        }
-        if (file.fail()) {
-            std::string reason = errno != 0 ? std::strerror(errno) : "the folder cannot be written";
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return reason;
-        }
-    }
-    std::error_code error;
-    if (mustBeNew && std::filesystem::exists(target, error)) {
-        std::filesystem::remove(temporary, error);
-        return toUtf8(target.filename()) + " exists";
-    }
-    std::filesystem::rename(temporary, target, error);
-    if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return error.message();
-    }
-    return {};
+    static std::random_device random;
+    char mark[9];
+    std::snprintf(mark, sizeof mark, "%08x", static_cast<unsigned>(random()));
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t name = slash == std::string::npos ? 0 : slash + 1;
+    return path.substr(0, name) + '.' + path.substr(name) + '.' + mark + ".tmp";
+}
+
+bool StdFolderListing::holds(const std::string &path, const std::string &bytes) const
+{
+    const std::optional<std::string> now = read(path, bytes.size() + 1);
+    return now && *now == bytes;
 }

@@ -2,7 +2,7 @@
 // machine, one line per finding in the form editors jump to, and writes the list or
 // its count for them. The Linux edition; the rules are the core's.
 #include "tools/check/CheckCommand.h"
-#include "tools/check/StdFolderListing.h"
+#include "tools/check/posix/PosixMediumFiles.h"
 
 #include <filesystem>
 #include <iostream>
@@ -25,7 +25,7 @@ int main(int argc, char *argv[])
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     std::error_code error;
     const std::u8string current = std::filesystem::current_path(error).generic_u8string();
-    StdFolderListing files;
+    PosixMediumFiles files;
     StreamOutput output;
     return RunCheckCommand(arguments, std::string(current.begin(), current.end()), files, output);
 }
