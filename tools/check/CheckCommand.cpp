@@ -1,11 +1,11 @@
 #include "tools/check/CheckCommand.h"
 
 #include "entries/LoadEntryList.h"
+#include "entries/MediaPath.h"
 #include "tools/check/CountFix.h"
 #include "tools/check/ListWriter.h"
 #include "tools/check/MediumCheck.h"
 #include "tools/check/MediumFiles.h"
-#include "tools/check/Names.h"
 
 #include <optional>
 
@@ -57,7 +57,8 @@ struct Checked
 
 Checked checkAndPrint(const std::string &folder, MediumFiles &files, CheckOutput &output)
 {
-    const std::optional<std::string> bytes = files.read(joined(folder, InformationFileName), MaxInformationFileBytes);
+    const std::string info = InformationFileOf(folder, files);
+    const std::optional<std::string> bytes = info.empty() ? std::nullopt : files.read(info, MaxInformationFileBytes);
     Checked checked {InspectMedium(folder, bytes ? &*bytes : nullptr, files), 0};
     output.out(formatFindings(checked.report.findings));
     output.err(summaryLine(checked.report) + '\n');
@@ -67,11 +68,30 @@ Checked checkAndPrint(const std::string &folder, MediumFiles &files, CheckOutput
 
 } // namespace
 
+std::vector<std::string> InformationFileNamesIn(const std::string &mediumDir, const FolderListing &files)
+{
+    std::vector<std::string> names;
+    for (const std::string &name : files.entries(mediumDir))
+        if (MediaPath::equalIgnoringCase(MediaPath::withoutVersionMark(name), InformationFileName))
+            names.push_back(name);
+    return names;
+}
+
+std::string InformationFileOf(const std::string &mediumDir, const FolderListing &files)
+{
+    const std::string written = joined(mediumDir, InformationFileName);
+    if (files.exists(written))
+        return written;
+    const std::string found = MediaPath::matchEntry(InformationFileName, InformationFileNamesIn(mediumDir, files));
+    return found.empty() ? std::string() : joined(mediumDir, found);
+}
+
 std::string MediumFolderOf(const std::string &path, const MediumFiles &files)
 {
     if (files.isFolder(path))
         return trimmed(path);
-    if (Names::folded(nameOf(path)) == Names::folded(InformationFileName) && files.exists(path)) {
+    if (MediaPath::equalIgnoringCase(MediaPath::withoutVersionMark(nameOf(path)), InformationFileName)
+        && files.exists(path)) {
         const std::string parent = parentOf(path);
         if (!parent.empty() && files.isFolder(parent))
             return trimmed(parent);
@@ -93,17 +113,21 @@ std::string AbsolutePath(const std::string &path, const std::string &currentDir)
 MendResult WriteEntryList(const std::string &mediumDir, MediumFiles &files)
 {
     const std::string target = joined(mediumDir, InformationFileName);
-    if (files.exists(target))
+    // A disc or a FAT stick keeps only one of "INFO.TXT" and "info.txt".
+    const std::vector<std::string> existing = InformationFileNamesIn(mediumDir, files);
+    if (!existing.empty() || files.exists(target))
         return {false,
-                "info.txt already exists in " + mediumDir
-                    + ": it was left as it is. Move it away first to make a new list."};
+                (existing.empty() ? std::string(InformationFileName) : existing.front()) + " already exists in "
+                    + mediumDir + ": it was left as it is. Move it away first to make a new list."};
     const WrittenList list = MakeEntryList(mediumDir, files);
     std::string notes;
     for (const std::string &note : list.notes)
         notes += "\n" + note;
+    if (!list.refusal.empty())
+        return {false, list.refusal + " Nothing was written." + notes};
     if (list.entries == 0)
         return {false, mediumDir + " holds no documents to list: nothing was written." + notes};
-    const std::string failure = files.write(target, list.bytes, true);
+    const std::string failure = files.write(target, list.bytes, std::nullopt);
     if (!failure.empty())
         return {false, "info.txt could not be written: " + failure + ". Nothing was changed." + notes};
     return {true,
@@ -113,8 +137,9 @@ MendResult WriteEntryList(const std::string &mediumDir, MediumFiles &files)
 
 MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files)
 {
-    const std::string target = joined(mediumDir, InformationFileName);
-    const std::optional<std::string> bytes = files.read(target, MaxInformationFileBytes);
+    const std::string target = InformationFileOf(mediumDir, files);
+    const std::optional<std::string> bytes
+        = target.empty() ? std::nullopt : files.read(target, MaxInformationFileBytes);
     if (!bytes)
         return {false, "there is no readable info.txt in " + mediumDir + ": nothing was changed."};
     const std::optional<std::string> mended = WithCountOfEntries(*bytes);
@@ -124,7 +149,12 @@ MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files)
                 "set until that is mended. Nothing was changed."};
     if (*mended == *bytes)
         return {false, "the count in info.txt is already right: nothing was changed."};
-    const std::string failure = files.write(target, *mended, false);
+    // The file as it is now, not as it was at the last check: it may have been edited since.
+    if (!InspectMedium(mediumDir, &*bytes, files).countIsTheOnlyError)
+        return {false,
+                "the count is not the only error in info.txt as it is now: mend the others first (check it "
+                "again to see them). Nothing was changed."};
+    const std::string failure = files.write(target, *mended, *bytes);
     if (!failure.empty())
         return {false, "info.txt could not be written: " + failure + ". The file is as it was."};
     return {true, "The count in info.txt now says how many entries it holds."};

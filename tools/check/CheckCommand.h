@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+class FolderListing;
 class MediumFiles;
 
 // Where the console run writes: findings to standard output, the summary and
@@ -17,6 +18,14 @@ public:
     virtual void err(const std::string &text) = 0;
 };
 
+// The information file of a medium folder as the start program finds it: "info.txt"
+// as written, else the one name equal to it without regard to letter case or a disc's
+// ";1" (INFO.TXT;1); empty when there is none. Paths use "/".
+std::string InformationFileOf(const std::string &mediumDir, const FolderListing &files);
+
+// Every name in the folder that a disc or a FAT stick would take for "info.txt" too.
+std::vector<std::string> InformationFileNamesIn(const std::string &mediumDir, const FolderListing &files);
+
 // The medium folder that a path given by the author means: a folder itself, or the
 // folder of an "info.txt" in it; empty when it is neither. Paths use "/".
 std::string MediumFolderOf(const std::string &path, const MediumFiles &files);
@@ -29,7 +38,8 @@ std::string AbsolutePath(const std::string &path, const std::string &currentDir)
 int RunCheckCommand(const std::vector<std::string> &arguments, const std::string &currentDir, MediumFiles &files,
                     CheckOutput &output);
 
-// Writes DIR/info.txt listing every document; an existing file is never replaced.
+// Writes DIR/info.txt listing every document; an existing file (in any letter case) is
+// never replaced.
 // Returns what to tell the author, and whether it was written.
 struct MendResult
 {
@@ -38,5 +48,7 @@ struct MendResult
 };
 MendResult WriteEntryList(const std::string &mediumDir, MediumFiles &files);
 
-// Writes the number of entries DIR/info.txt holds as its count, changing no other byte.
+// Writes the number of entries DIR/info.txt holds as its count, changing no other byte:
+// only when a check of the file as it is now finds the count its only error, and only
+// if the file still holds those bytes when the new one takes its place.
 MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files);

@@ -77,13 +77,15 @@ void CheckWindowBehaviour::check(const std::string &folder)
     m_view.showFolder(native(folder));
     if (folder.empty()) {
         m_report = {};
+        m_informationFile.clear();
         m_view.showSummary(CheckTexts::NoFolder);
         m_view.showFindings({});
         m_view.showActions({});
         return;
     }
-    const std::string info = folder + (folder.back() == '/' ? "" : "/") + InformationFileName;
-    const std::optional<std::string> bytes = m_files.read(info, MaxInformationFileBytes);
+    m_informationFile = InformationFileOf(folder, m_files);
+    const std::optional<std::string> bytes
+        = m_informationFile.empty() ? std::nullopt : m_files.read(m_informationFile, MaxInformationFileBytes);
     m_report = InspectMedium(folder, bytes ? &*bytes : nullptr, m_files);
     std::vector<FindingRow> rows;
     rows.reserve(m_report.findings.size());
@@ -96,15 +98,15 @@ void CheckWindowBehaviour::check(const std::string &folder)
     actions.checkAgain = true;
     actions.copy = true;
     actions.openInformationFile = m_report.hasInformationFile;
-    actions.makeList = !m_report.hasInformationFile && !m_files.exists(info);
+    actions.makeList = !m_report.hasInformationFile && InformationFileNamesIn(folder, m_files).empty();
     actions.setCount = m_report.countIsTheOnlyError;
     m_view.showActions(actions);
 }
 
 void CheckWindowBehaviour::openInformationFile()
 {
-    if (!m_folder.empty() && m_report.hasInformationFile)
-        m_view.openDocument(native(m_folder + (m_folder.back() == '/' ? "" : "/") + InformationFileName));
+    if (!m_informationFile.empty() && m_report.hasInformationFile)
+        m_view.openDocument(native(m_informationFile));
 }
 
 void CheckWindowBehaviour::copyReport()

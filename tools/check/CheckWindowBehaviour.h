@@ -42,5 +42,6 @@ private:
     MediumFiles &m_files;
     char m_separator;
     std::string m_folder;
+    std::string m_informationFile; // as found in m_folder; empty for none
     MediumReport m_report;
 };
