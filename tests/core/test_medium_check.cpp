@@ -1,3 +1,4 @@
+#include "entries/LoadEntryList.h"
 #include "tests/support/Fakes.h"
 #include "tools/check/CheckCommand.h"
 #include "tools/check/CheckWindowBehaviour.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <set>
 
 namespace {
 
@@ -315,6 +317,73 @@ TEST(ListWriter, WrittenOnceAndChecksClean)
     EXPECT_EQ(files.files["/m/info.txt"], before);
 }
 
+// Every name that once broke the list, in one folder, and beside it a folder of more
+// documents than the list shows.
+TEST(ListWriter, EveryHardNameLeavesAListTheProgramReadsAndTheRecipientTellsApart)
+{
+    const std::string longName = std::string(40, 'a') + ' ' + std::string(45, 'b') + " part "; // 92 characters
+    const std::string longFolder = std::string(40, 'f') + ' ' + std::string(37, 'g'); // 78 characters
+    FakeMediumFiles files(Files {
+        {"/m/Presumptions.htm", ""},
+        {"/m/INFO.TXT", "0\r\n"},
+        {"/m/V\xE6lg.pdf", ""}, // Latin-1, from a zip made on an older Windows
+        {"/m/" + longName + "1.pdf", ""},
+        {"/m/" + longName + "2.pdf", ""},
+        {"/m/" + longFolder + "/Manual.pdf", ""},
+        {"/m/Manual.pdf", ""},
+        {"/m/Report.pdf", ""},
+        {"/m/report.PDF", ""},
+        {"/m/self/Manual.pdf", ""}, // what a link to "." shows, and so on
+        {"/m/System Volume Information/IndexerVolumeGuid", ""},
+        {"/m/$RECYCLE.BIN/S-1-5-21/desktop.ini", ""},
+        {"/m/recycler/old.pdf", ""},
+    });
+    files.links.insert("/m/self");
+    for (int i = 1; i <= 1001; ++i)
+        files.files["/n/" + std::to_string(i) + ".pdf"] = "";
+    files.folders.insert("/n");
+
+    MendResult result = WriteEntryList("/m", files);
+    EXPECT_EQ(result.message,
+              "INFO.TXT already exists in /m: it was left as it is. Move it away first to make a new list.");
+    files.files.erase("/m/INFO.TXT");
+    result = WriteEntryList("/m", files);
+    EXPECT_TRUE(result.done);
+    EXPECT_EQ(
+        result.message,
+        "Wrote info.txt with 6 entries.\n"
+        "left out \"V\u00e6lg.pdf\": its name is not UTF-8 text (as in a zip made on an older Windows); rename it\n"
+        "left out \"self\\\": it is a link to a folder, which is not followed; list the folder where it lies");
+
+    int failures = 0;
+    const EntryList list = ReadEntryList(files.files["/m/info.txt"], [&] { ++failures; });
+    EXPECT_EQ(failures, 0);
+    ASSERT_EQ(list.count(), 6);
+    const std::string cutLong = std::string(40, 'a') + "\u2026" + std::string(28, 'b') + " part ";
+    const std::vector<std::pair<std::string, std::string>> expected {
+        {longFolder + "\\Manual.pdf", "Manual (" + std::string(20, 'f') + "\u2026" + std::string(19, 'g') + ")"},
+        {longName + "1.pdf", cutLong + "1.pdf"},
+        {longName + "2.pdf", cutLong + "2.pdf"},
+        {"Manual.pdf", "Manual (top folder)"},
+        {"Report.pdf", "Report.pdf"},
+        {"report.PDF", "report.PDF (2)"},
+    };
+    std::set<std::u32string> seen;
+    for (int position = 1; position <= list.count(); ++position) {
+        const std::string &description = list.description(position);
+        EXPECT_EQ(std::make_pair(list.file(position), description), expected.at(position - 1));
+        EXPECT_LE(Names::windowsLength(description), 80U) << description;
+        EXPECT_TRUE(seen.insert(Names::folded(description)).second) << description;
+    }
+
+    result = WriteEntryList("/n", files);
+    EXPECT_FALSE(result.done);
+    EXPECT_EQ(result.message,
+              "/n holds 1001 documents, but the list shows at most 1000 entries (the start program shows an error "
+              "at every start for more): put some on a medium of their own. Nothing was written.");
+    EXPECT_EQ(files.files.count("/n/info.txt"), 0U);
+}
+
 TEST(CountFix, OnlyTheCountChangesInEveryEncodingAndLineEnd)
 {
     const struct
@@ -374,6 +443,11 @@ TEST(CheckCommand, ArgumentsOutputAndStatus)
     EXPECT_EQ(output.stdout_, "info.txt:2: error: the count is 2 but the file holds 1 entries\n");
     EXPECT_EQ(output.stderr_, "1 error: mend the error before you hand the medium out.\n");
 
+    output = {};
+    EXPECT_EQ(RunCheckCommand({"-h"}, "/", files, output), 0);
+    const std::string usage = output.stderr_;
+    EXPECT_EQ(usage.substr(0, 32), "usage: startprogram-check [DIR]\n");
+
     const struct
     {
         std::vector<std::string> arguments;
@@ -388,14 +462,12 @@ TEST(CheckCommand, ArgumentsOutputAndStatus)
         {{"--make-list", "/w/empty"},
          2,
          "startprogram-check: /w/empty holds no documents to list: nothing was written.\n"},
-        {{"a", "b"}, 2, ""},
+        {{"a", "b"}, 2, usage},
     };
     for (const auto &row : refusals) {
         output = {};
         EXPECT_EQ(RunCheckCommand(row.arguments, "/", files, output), row.status);
-        if (!row.err.empty()) {
-            EXPECT_EQ(output.stderr_, row.err);
-        }
+        EXPECT_EQ(output.stderr_, row.err);
     }
 }
 
@@ -461,4 +533,36 @@ TEST(CheckWindow, FindsTheKitsMediumOffersTheMendsAndShowsDesktopPaths)
     EXPECT_EQ(view.folder, "\\K\\kit\\medium"); // the medium shown before stays
     window.dropped("\\K\\kit\\medium\\info.txt");
     EXPECT_EQ(window.folder(), "/K/kit/medium");
+}
+
+// A mend acts on the file as it is when it writes, not on the verdict of the last
+// check, and writes into the information file the start program reads (here a disc's).
+TEST(CheckWindow, SetTheCountChecksTheFileAsItIsNowAndKeepsItsName)
+{
+    FakeMediumFiles files(
+        Files {{"/m/Presumptions.htm", ""}, {"/m/a.htm", ""}, {"/m/INFO.TXT;1", "3\r\n\"a.htm\",\"A\"\r\n"}});
+    FakeCheckView view;
+    CheckWindowBehaviour window(view, files, '/');
+    window.dropped("/m/INFO.TXT;1");
+    EXPECT_EQ(view.summary, "1 error: mend the error before you hand the medium out.");
+    EXPECT_TRUE(view.actions.setCount);
+    EXPECT_FALSE(view.actions.makeList);
+    window.openInformationFile();
+    EXPECT_EQ(view.opened, std::vector<std::string> {"/m/INFO.TXT;1"});
+
+    // Edited through "Open info.txt", not checked again: the count is no longer the only error.
+    const std::string edited = "3\r\n\"a.htm\",\"A\"\r\n\"gone.htm\",\"B\"\r\n";
+    files.files["/m/INFO.TXT;1"] = edited;
+    window.setCount();
+    EXPECT_EQ(view.messages.back(),
+              "! the count is not the only error in info.txt as it is now: mend the others first (check it again "
+              "to see them). Nothing was changed.");
+    EXPECT_EQ(files.files["/m/INFO.TXT;1"], edited);
+
+    files.files["/m/INFO.TXT;1"] = "3\r\n\"a.htm\",\"A\"\r\n\"a.htm\",\"B\"\r\n";
+    window.setCount();
+    EXPECT_EQ(view.messages.back(), "The count in info.txt now says how many entries it holds.");
+    EXPECT_EQ(files.files["/m/INFO.TXT;1"], "2\r\n\"a.htm\",\"A\"\r\n\"a.htm\",\"B\"\r\n");
+    EXPECT_EQ(files.files.count("/m/info.txt"), 0U);
+    EXPECT_EQ(view.summary, "Ready: 2 entries, no problems found.");
 }
