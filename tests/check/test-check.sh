@@ -2,7 +2,9 @@
 # startprogram-check on real folders: a medium with one of each fault gets one line for
 # each, on its line, and exit status 2; a clean medium gets no findings, its summary on
 # standard error and 0; a medium with warnings only gets 1; the list and the count are
-# written on a folder with Danish names. Usage: test-check.sh PROGRAM
+# written on a folder with Danish names; hard names (Latin-1, a link to ".", the folders
+# Windows keeps, INFO.TXT, an author's info.txt.new) are left out or left alone.
+# Usage: test-check.sh PROGRAM
 set -u
 check="$1"
 work="$(mktemp -d)"
@@ -71,4 +73,30 @@ printf ' 7 \n"\306blegr\370d.pdf","\346bler"\n' >"$dansk/info.txt"
 "$check" --set-count "$dansk" >/dev/null 2>"$work/err" || fail "--set-count: $(cat "$work/err")"
 printf ' 1 \n"\306blegr\370d.pdf","\346bler"\n' | cmp -s - "$dansk/info.txt" ||
   fail "--set-count wrote: $(od -c "$dansk/info.txt" | head)"
+# Hard names on a real folder: a Latin-1 name, a link to ".", the folders Windows keeps
+# on a stick; then the list as a disc or an old tool names it (INFO.TXT) beside an
+# author's own info.txt.new, and "Set the count" on it.
+hard="$work/hard"
+mkdir -p "$hard/System Volume Information" "$hard/\$RECYCLE.BIN" "$hard/Docs"
+touch "$hard/Presumptions.htm" "$hard/Docs/a.pdf" "$hard/$(printf 'V\346lg.pdf')" "$hard/\$RECYCLE.BIN/b.pdf"
+ln -s . "$hard/self"
+"$check" --make-list "$hard" >/dev/null 2>"$work/err" || fail "--make-list on hard names: $(cat "$work/err")"
+printf '\357\273\2771\r\n"Docs\\a.pdf","a"\r\n' | cmp -s - "$hard/info.txt" ||
+  fail "--make-list on hard names wrote: $(od -c "$hard/info.txt" | head)"
+grep -qF 'left out "Vælg.pdf": its name is not UTF-8' "$work/err" && grep -qF 'left out "self\": it is a link' "$work/err" ||
+  fail "--make-list does not name what it left out: $(cat "$work/err")"
+mv "$hard/info.txt" "$hard/INFO.TXT"
+printf 'mine\n' >"$hard/info.txt.new"
+"$check" "$hard" >/dev/null 2>&1 || fail "INFO.TXT is not found"
+"$check" --make-list "$hard" 2>"$work/err"
+[ $? = 2 ] && [ ! -e "$hard/info.txt" ] && grep -qF 'INFO.TXT already exists' "$work/err" ||
+  fail "--make-list beside INFO.TXT: $(cat "$work/err")"
+printf '3\r\n"Docs\\a.pdf","a"\r\n"gone.pdf","b"\r\n' >"$hard/INFO.TXT"
+"$check" --set-count "$hard" >/dev/null 2>&1
+[ $? = 2 ] && grep -q gone "$hard/INFO.TXT" || fail "--set-count wrote where the count is not the only error"
+printf '3\r\n"Docs\\a.pdf","a"\r\n' >"$hard/INFO.TXT"
+"$check" --set-count "$hard" >/dev/null 2>"$work/err" || fail "--set-count on INFO.TXT: $(cat "$work/err")"
+printf '1\r\n"Docs\\a.pdf","a"\r\n' | cmp -s - "$hard/INFO.TXT" || fail "--set-count wrote: $(od -c "$hard/INFO.TXT")"
+[ "$(cat "$hard/info.txt.new")" = mine ] && [ ! -e "$hard/info.txt" ] || fail "an author's file was touched"
+[ "$(find "$hard" -maxdepth 1 -name '*.tmp' | wc -l)" = 0 ] || fail "a temporary file was left: $(ls -A "$hard")"
 echo "PASS [check]"
