@@ -31,6 +31,22 @@ std::string currentFolder()
     return withSlashes(Utf8::fromWide(folder));
 }
 
+// "D:" is the drive's current folder (normally its root), not a folder named "D:" in
+// the current one: a path that starts with a drive is resolved as Windows resolves it.
+std::string resolvedDrive(const std::string &argument)
+{
+    const bool drive = argument.size() >= 2 && argument[1] == ':'
+        && ((argument[0] >= 'A' && argument[0] <= 'Z') || (argument[0] >= 'a' && argument[0] <= 'z'));
+    if (!drive)
+        return argument;
+    const std::wstring wide = Utf8::toWide(argument);
+    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    if (full.empty())
+        return argument;
+    full.resize(GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    return full.empty() ? argument : Utf8::fromWide(full);
+}
+
 // Started from Explorer, a shortcut or a drop on the icon: Windows made a console for
 // this process alone, and standard output is that console. From a Command Prompt or
 // a script the console is shared, or the output goes to a file or a pipe.
@@ -87,12 +103,12 @@ int wmain(int argc, wchar_t *argv[])
     if (console || !consoleOfItsOwn()) {
         // The core takes "/" paths; the standard library on Windows takes them too.
         for (std::string &argument : arguments)
-            argument = withSlashes(argument);
+            argument = withSlashes(resolvedDrive(argument));
         Win32MediumFiles files;
         ConsoleCheckOutput output;
         return RunCheckCommand(arguments, currentFolder(), files, output);
     }
     // The console Windows made for us would only stand empty behind the window.
     FreeConsole();
-    return runWindow(arguments.empty() ? std::string() : arguments.front());
+    return runWindow(arguments.empty() ? std::string() : resolvedDrive(arguments.front()));
 }
