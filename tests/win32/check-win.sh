@@ -9,6 +9,9 @@
 #                F5 checks again, Esc closes
 #   make-list    the window's "Make the list" on a folder of documents (and a hidden file): the
 #                list checks clean and the start program lists its entries, in its order
+#   drive        a drive letter alone ("D:") and a drive's root are the drive (a letter Wine
+#                maps to the medium); --set-count replaces the existing info.txt and leaves
+#                an author's info.txt.new as it was
 # Usage: check-win.sh STATE CHECK.exe CHECKDRIVER.exe SPDRIVER.exe STARTPROGRAM.exe CASE
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -126,6 +129,29 @@ $screen"
 $listed
 where the list says
 $expected"
+    ;;
+  drive)
+    # The first letter from D: that Wine does not map yet is mapped to the medium.
+    for letter in d e f g h i j k l m n o p q r s t u v w x y; do
+      [ -e "$state/prefix/dosdevices/$letter:" ] || [ -L "$state/prefix/dosdevices/$letter:" ] || break
+    done
+    drive_link="$state/prefix/dosdevices/$letter:"
+    ln -s "$medium" "$drive_link" || fail "could not map $letter: to the medium"
+    trap 'rm -f "$drive_link"' EXIT
+    drive="$(printf '%s:' "$letter" | tr 'a-z' 'A-Z')"
+    for argument in "$drive" "$drive\\"; do
+      wr "$check" "$argument" >"$work/out" 2>"$work/err"
+      status=$?
+      [ "$status" = 2 ] && [ "$(tr -d '\r' <"$work/out")" = "$missing" ] ||
+        fail "$argument: status $status (stdout: $(cat "$work/out"); stderr: $(cat "$work/err"))"
+    done
+    printf '5\r\n"index.htm","Welcome"\r\n' >"$medium/info.txt"
+    printf 'mine\n' >"$medium/info.txt.new"
+    wr "$check" --set-count "$drive" >"$work/out" 2>"$work/err" || fail "--set-count $drive: $(cat "$work/err")"
+    printf '1\r\n"index.htm","Welcome"\r\n' | cmp -s - "$medium/info.txt" ||
+      fail "--set-count wrote: $(od -c "$medium/info.txt" | head)"
+    [ "$(cat "$medium/info.txt.new")" = mine ] || fail "the author's info.txt.new was touched"
+    [ "$(find "$medium" -maxdepth 1 -name '*.tmp' | wc -l)" = 0 ] || fail "a temporary file was left: $(ls -A "$medium")"
     ;;
   *)
     fail "no such case"
