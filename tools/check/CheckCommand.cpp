@@ -79,7 +79,7 @@ std::vector<std::string> InformationFileNamesIn(const std::string &mediumDir, co
 
 std::string InformationFileOf(const std::string &mediumDir, const FolderListing &files)
 {
-    const std::string written = joined(mediumDir, InformationFileName);
+    std::string written = joined(mediumDir, InformationFileName);
     if (files.exists(written))
         return written;
     const std::string found = MediaPath::matchEntry(InformationFileName, InformationFileNamesIn(mediumDir, files));

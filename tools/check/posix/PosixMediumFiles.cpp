@@ -72,7 +72,7 @@ std::string PosixMediumFiles::replace(const std::string &temporary, const std::s
 
 std::string PosixMediumFiles::placeNew(const std::string &temporary, const std::string &path)
 {
-    const std::string exists = nameOf(path) + " exists";
+    std::string exists = nameOf(path) + " exists";
     if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
         return {};
     if (errno == EEXIST)
