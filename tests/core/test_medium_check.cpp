@@ -327,6 +327,7 @@ TEST(ListWriter, EveryHardNameLeavesAListTheProgramReadsAndTheRecipientTellsApar
         {"/m/Presumptions.htm", ""},
         {"/m/INFO.TXT", "0\r\n"},
         {"/m/V\xE6lg.pdf", ""}, // Latin-1, from a zip made on an older Windows
+        {"/m/Q\\A.pdf", ""}, // a Linux name that info.txt would read as a folder
         {"/m/" + longName + "1.pdf", ""},
         {"/m/" + longName + "2.pdf", ""},
         {"/m/" + longFolder + "/Manual.pdf", ""},
@@ -352,6 +353,7 @@ TEST(ListWriter, EveryHardNameLeavesAListTheProgramReadsAndTheRecipientTellsApar
     EXPECT_EQ(
         result.message,
         "Wrote info.txt with 6 entries.\n"
+        "left out \"Q\\A.pdf\": a backslash in info.txt separates folders, so it cannot stand in a name; rename it\n"
         "left out \"V\u00e6lg.pdf\": its name is not UTF-8 text (as in a zip made on an older Windows); rename it\n"
         "left out \"self\\\": it is a link to a folder, which is not followed; list the folder where it lies");
 

@@ -113,6 +113,8 @@ std::string unfit(const std::string &name)
         return "its name is not UTF-8 text (as in a zip made on an older Windows); rename it";
     if (name.find('"') != std::string::npos)
         return "a double quote cannot stand in a name in info.txt; rename the file";
+    if (name.find('\\') != std::string::npos)
+        return "a backslash in info.txt separates folders, so it cannot stand in a name; rename it";
     if (std::any_of(name.begin(), name.end(), [](char c) { return static_cast<std::uint8_t>(c) < 0x20; }))
         return "a line break or another control character cannot stand in a name in info.txt; rename it";
     return {};
