@@ -137,6 +137,7 @@ public:
     bool isFolder(const std::string &path) const override;
     bool isLink(const std::string &path) const override;
     bool isHidden(const std::string &path) const override;
+    std::string fileSystemType(const std::string &) const override { return fileSystem; }
     std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const override;
     std::string write(const std::string &path, const std::string &bytes,
                       const std::optional<std::string> &current) override;
@@ -145,5 +146,6 @@ public:
     std::set<std::string> folders;
     std::set<std::string> hidden;
     std::set<std::string> links; // files or folders that are links to elsewhere
+    std::string fileSystem; // what fileSystemType() says of every path
     std::string failWrites; // not empty: every write fails with this reason and changes nothing
 };

@@ -18,6 +18,9 @@ public:
     // True when the desktop hides the file by an attribute of its own (Windows' hidden
     // and system attributes); a leading dot is the check's own rule, not this.
     virtual bool isHidden(const std::string &path) const = 0;
+    // The name of the file system that holds the path, as the desktop names it ("vfat",
+    // "FAT32", "ext4", "NTFS"...); empty when it cannot be told.
+    virtual std::string fileSystemType(const std::string &path) const = 0;
     // Up to maxBytes of a plain file; nothing when it is no readable plain file.
     virtual std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const = 0;
     // Writes the file whole or not at all: into a new file of its own beside it, then

@@ -48,6 +48,11 @@ bool StdFolderListing::isLink(const std::string &path) const
     return std::filesystem::is_symlink(std::filesystem::symlink_status(fromUtf8(path), error));
 }
 
+std::string StdFolderListing::fileSystemType(const std::string &) const
+{
+    return {}; // the standard library cannot tell; each desktop's files can
+}
+
 bool StdFolderListing::isHidden(const std::string &) const
 {
     return false; // the standard library knows no hidden attribute

@@ -13,6 +13,7 @@ public:
     bool isFolder(const std::string &path) const override;
     bool isLink(const std::string &path) const override;
     bool isHidden(const std::string &path) const override;
+    std::string fileSystemType(const std::string &path) const override;
     std::optional<std::string> read(const std::string &path, std::size_t maxBytes) const override;
 
 protected:

@@ -1,8 +1,13 @@
 #include "tools/check/posix/PosixMediumFiles.h"
 
+#include "tools/check/FileSystems.h"
+
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,4 +101,16 @@ std::string PosixMediumFiles::placeNew(const std::string &temporary, const std::
     if (::rename(temporary.c_str(), path.c_str()) != 0)
         return std::strerror(errno);
     return {};
+}
+
+std::string PosixMediumFiles::fileSystemType(const std::string &path) const
+{
+    char *resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved)
+        return {};
+    const std::string real(resolved);
+    std::free(resolved);
+    std::ifstream table("/proc/self/mountinfo", std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(table)), std::istreambuf_iterator<char>());
+    return FileSystems::typeFromMountInfo(text, real);
 }

@@ -9,6 +9,8 @@ class PosixMediumFiles : public StdFolderListing
 public:
     std::string write(const std::string &path, const std::string &bytes,
                       const std::optional<std::string> &current) override;
+    // From the kernel's table of this process's mounts.
+    std::string fileSystemType(const std::string &path) const override;
 
 private:
     std::string replace(const std::string &temporary, const std::string &path, const std::string &current) const;

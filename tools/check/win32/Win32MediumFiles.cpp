@@ -60,6 +60,18 @@ bool Win32MediumFiles::isLink(const std::string &path) const
         && (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK || found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
 }
 
+std::string Win32MediumFiles::fileSystemType(const std::string &path) const
+{
+    // The volume's root (D:\ or a folder where a volume is mounted), then its file system's name.
+    wchar_t root[MAX_PATH + 1] = {};
+    if (!GetVolumePathNameW(Utf8::toWide(path).c_str(), root, MAX_PATH))
+        return {};
+    wchar_t name[MAX_PATH + 1] = {};
+    if (!GetVolumeInformationW(root, nullptr, 0, nullptr, nullptr, nullptr, name, MAX_PATH))
+        return {};
+    return Utf8::fromWide(name);
+}
+
 bool Win32MediumFiles::isHidden(const std::string &path) const
 {
     const DWORD attributes = GetFileAttributesW(Utf8::toWide(path).c_str());

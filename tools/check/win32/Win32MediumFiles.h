@@ -9,6 +9,7 @@ class Win32MediumFiles : public StdFolderListing
 {
 public:
     bool isLink(const std::string &path) const override;
+    std::string fileSystemType(const std::string &path) const override;
     bool isHidden(const std::string &path) const override;
     std::string write(const std::string &path, const std::string &bytes,
                       const std::optional<std::string> &current) override;
