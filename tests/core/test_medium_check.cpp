@@ -469,6 +469,17 @@ TEST(CountFix, OfferedOnlyWhenTheCountIsTheOnlyErrorAndAFailedWriteLosesNothing)
     EXPECT_FALSE(inspect(files).countIsTheOnlyError); // a missing file is an error of its own
     files.files["/m/info.txt"] = "2\r\n\"a.htm\",\"A\"\r\n\"a.htm\"\r\n";
     EXPECT_FALSE(inspect(files).countIsTheOnlyError); // half an entry: no count mends it
+
+    // Asked for all the same (--set-count), the mend says why not and writes nothing.
+    files.files["/m/info.txt"] = "1000\r\n" + entries(1, 1001);
+    EXPECT_EQ(WriteCountOfEntries("/m", files).message,
+              "info.txt holds 1001 entries and the list shows at most 1000: leave out entries first. Nothing was "
+              "changed.");
+    files.files["/m/info.txt"] = utf16("5\r\n\"a.htm\",\"A\"\r\n", true, false);
+    EXPECT_EQ(WriteCountOfEntries("/m", files).message,
+              "info.txt looks like UTF-16 text without a byte-order mark: save it as UTF-8 (in Notepad: File > Save "
+              "As, Encoding UTF-8), then set the count. Nothing was changed.");
+    EXPECT_EQ(files.files["/m/info.txt"], utf16("5\r\n\"a.htm\",\"A\"\r\n", true, false));
 }
 
 TEST(CheckCommand, ArgumentsOutputAndStatus)

@@ -37,17 +37,36 @@ std::optional<std::pair<std::size_t, std::size_t>> countSpan(const Units &units,
     return std::make_pair(first, last);
 }
 
+std::size_t fieldsIn(const std::string &text)
+{
+    std::size_t fields = 0;
+    FieldReader reader(text);
+    while (reader.next())
+        ++fields;
+    return fields;
+}
+
 } // namespace
+
+std::string CountMendRefusal(const std::string &bytes)
+{
+    const std::size_t fields = fieldsIn(decodeInformationText(bytes));
+    if (looksLikeUnmarkedUtf16(bytes))
+        return "info.txt looks like UTF-16 text without a byte-order mark: save it as UTF-8 (in Notepad: File > Save "
+               "As, Encoding UTF-8), then set the count. Nothing was changed.";
+    if (fields > 0 && (fields - 1) % 2 == 0 && (fields - 1) / 2 > EntryList::Capacity)
+        return "info.txt holds " + std::to_string((fields - 1) / 2) + " entries and the list shows at most "
+            + std::to_string(EntryList::Capacity) + ": leave out entries first. Nothing was changed.";
+    return "info.txt does not hold whole entries (a file and its description each): its count cannot be set until "
+           "that is mended. Nothing was changed.";
+}
 
 std::optional<std::string> WithCountOfEntries(const std::string &bytes)
 {
     if (looksLikeUnmarkedUtf16(bytes))
         return std::nullopt; // read as 8-bit text, it is not what the author wrote
     const DecodedText decoded = decodeInformationFile(bytes);
-    std::size_t fields = 0;
-    FieldReader reader(decoded.text);
-    while (reader.next())
-        ++fields;
+    const std::size_t fields = fieldsIn(decoded.text);
     // The start program shows at most 1000 entries: a larger list needs the author, not a count.
     if (fields == 0 || (fields - 1) % 2 != 0 || (fields - 1) / 2 > EntryList::Capacity)
         return std::nullopt;
