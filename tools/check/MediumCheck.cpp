@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -335,8 +336,8 @@ void checkEntry(const Medium &medium, const std::string &file, const std::string
 
 // The list is all a recipient sees of an entry: an empty description, or one the same as
 // an earlier one's but for letter case and blanks around it, tells nothing apart.
-void checkDescriptionStandsApart(const std::string &description, int line, std::map<std::u32string, int> &seen,
-                                 Report &report)
+void checkDescriptionStandsApart(const std::string &description, int line,
+                                 std::unordered_map<std::u32string, int> &seen, Report &report)
 {
     const std::size_t first = description.find_first_not_of(" \t");
     if (first == std::string::npos) {
@@ -454,7 +455,7 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
             report.warning(fields[0].line,
                            "the file looks like UTF-16 text without a byte-order mark: save it as UTF-8 (in "
                            "Notepad: File > Save As, Encoding UTF-8)");
-        std::map<std::u32string, int> descriptions; // the line of each description's first entry
+        std::unordered_map<std::u32string, int> descriptions; // the line of each description's first entry
         int read = 0;
         for (; read < *count; ++read) {
             if (read == EntryList::Capacity) { // where the start program stops with its error
