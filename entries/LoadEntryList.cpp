@@ -46,27 +46,33 @@ std::optional<std::int16_t> parseEntryCount(const std::string &field)
 
 EntryList ReadEntryList(std::string_view bytes, const std::function<void()> &fail)
 {
+    return ReadEntryList(bytes, [&](int) { fail(); });
+}
+
+EntryList ReadEntryList(std::string_view bytes, const std::function<void(int line)> &fail)
+{
     EntryList list;
     FieldReader fields(decodeInformationText(bytes));
 
     const std::optional<std::string> countField = fields.next();
+    const int countLine = countField ? fields.line() : 1;
     const std::optional<std::int16_t> count = countField ? parseEntryCount(*countField) : std::nullopt;
     if (!count) {
-        fail();
+        fail(countLine);
         return list;
     }
     list.setCount(*count);
 
     for (int position = 1; position <= *count; ++position) {
         if (position > EntryList::Capacity) {
-            fail();
+            fail(countLine);
             break;
         }
         std::optional<std::string> fileField = fields.next();
         std::optional<std::string> descriptionField = fileField ? fields.next() : std::nullopt;
         if (!descriptionField) {
             list.setEntry(position, fileField.value_or(std::string()), std::string());
-            fail();
+            fail(fields.line());
             break;
         }
         list.setEntry(position, std::move(*fileField), std::move(*descriptionField));

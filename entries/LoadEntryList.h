@@ -31,6 +31,11 @@ std::optional<std::int16_t> parseEntryCount(const std::string &field);
 // cannot be read).
 EntryList ReadEntryList(std::string_view bytes, const std::function<void()> &onFailure);
 
+// The same, with the line each failure is about: the count's line (1 when the
+// file holds no field) for a count that cannot be read or asks for more than
+// 1000 entries, the line of the last field read for an entry the file lacks.
+EntryList ReadEntryList(std::string_view bytes, const std::function<void(int line)> &onFailureAt);
+
 // Reads "info.txt" from the program's folder. Each step that fails shows the
 // information-file error once and the reading goes on with the next step: a
 // missing file gives two messages (open, count), an empty one gives one. When an

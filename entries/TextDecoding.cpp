@@ -1,11 +1,53 @@
 #include "entries/TextDecoding.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
 
 // The UTF-8 byte-order mark.
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+// The UTF-16 byte-order marks.
+constexpr std::string_view LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view BigEndianMark = "\xFE\xFF";
+
+constexpr char32_t Replacement = 0xFFFD;
+
+// UTF-16 after its mark to UTF-8; what cannot be read becomes U+FFFD.
+DecodedText fromUtf16(std::string_view bytes, bool bigEndian)
+{
+    DecodedText decoded;
+    decoded.encoding = bigEndian ? TextEncoding::Utf16BE : TextEncoding::Utf16LE;
+    decoded.text.reserve(bytes.size() / 2 + bytes.size() / 8);
+    const auto unit = [&](std::size_t at) {
+        const auto a = static_cast<std::uint8_t>(bytes[at]);
+        const auto b = static_cast<std::uint8_t>(bytes[at + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8 | b) : (b << 8 | a));
+    };
+    const auto replace = [&] {
+        decoded.replacements.push_back(decoded.text.size());
+        appendUtf8(decoded.text, Replacement);
+    };
+    std::size_t i = 0;
+    for (; i + 1 < bytes.size(); i += 2) {
+        const char32_t u = unit(i);
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < bytes.size()) {
+            const char32_t low = unit(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                appendUtf8(decoded.text, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        if (u >= 0xD800 && u <= 0xDFFF)
+            replace();
+        else
+            appendUtf8(decoded.text, u);
+    }
+    if (i < bytes.size()) // half a code unit at the end
+        replace();
+    return decoded;
+}
 
 } // namespace
 
@@ -82,12 +124,40 @@ std::string fromWindows1252(std::string_view bytes)
     return text;
 }
 
-std::string decodeInformationText(std::string_view bytes)
+DecodedText decodeInformationFile(std::string_view bytes)
 {
+    if (bytes.substr(0, 2) == LittleEndianMark || bytes.substr(0, 2) == BigEndianMark)
+        return fromUtf16(bytes.substr(2), bytes[0] == BigEndianMark[0]);
+    DecodedText decoded;
     if (isValidUtf8(bytes)) {
         if (bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark)
             bytes.remove_prefix(ByteOrderMark.size());
-        return std::string(bytes);
+        decoded.text = std::string(bytes);
+    } else {
+        decoded.encoding = TextEncoding::Windows1252;
+        decoded.text = fromWindows1252(bytes);
     }
-    return fromWindows1252(bytes);
+    return decoded;
+}
+
+std::string decodeInformationText(std::string_view bytes)
+{
+    return decodeInformationFile(bytes).text;
+}
+
+bool looksLikeUnmarkedUtf16(std::string_view bytes)
+{
+    if (bytes.substr(0, 2) == LittleEndianMark || bytes.substr(0, 2) == BigEndianMark)
+        return false;
+    // The first few thousand bytes tell as well as the whole file would.
+    const std::size_t pairs = std::min<std::size_t>(bytes.size(), 4096) / 2;
+    std::size_t even = 0;
+    std::size_t odd = 0;
+    for (std::size_t i = 0; i < pairs; ++i) {
+        even += bytes[2 * i] == '\0' ? 1 : 0;
+        odd += bytes[2 * i + 1] == '\0' ? 1 : 0;
+    }
+    const std::size_t most = std::max(even, odd);
+    const std::size_t fewest = std::min(even, odd);
+    return pairs > 0 && 2 * most >= pairs && 4 * fewest < most;
 }

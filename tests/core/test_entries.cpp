@@ -105,12 +105,20 @@ TEST(TextDecoding, Utf8IsKeptAnythingElseIsWindows1252)
         {"surrogate", "\xED\xA0\x80", false, "í\xC2\xA0€"},
         {"above U+10FFFF", "\xF4\x90\x80\x80", false, "ô\xC2\x90€€"},
         {"F8 and above never lead", "\xF8\xFF", false, "øÿ"},
+        {"UTF-16 LE after its mark", "\xFF\xFEV\0\xE6\0l\0g\0"s, false, "Vælg"},
+        {"UTF-16 BE: a pair, half a pair, an odd last byte", "\xFE\xFF\xD8\x3D\xDE\x00\xDC\x00\x00"s, false,
+         "\U0001F600\uFFFD\uFFFD"},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);
         EXPECT_EQ(isValidUtf8(r.bytes), r.validUtf8);
         EXPECT_EQ(decodeInformationText(r.bytes), r.text);
     }
+    // UTF-16 without a mark is told apart, not read as such.
+    EXPECT_TRUE(looksLikeUnmarkedUtf16("1\0\r\0\n\0\"\0a\0\"\0"s));
+    EXPECT_TRUE(looksLikeUnmarkedUtf16("\0\x31\0\r\0\n\0\"\0a\0\""s));
+    EXPECT_FALSE(looksLikeUnmarkedUtf16("\xFF\xFE\x31\0"s));
+    EXPECT_FALSE(looksLikeUnmarkedUtf16("2\r\n\"a\0b\",\"c\0\"\r\n\0,\0\r\n"s));
 }
 
 TEST(TextDecoding, Windows1252TableAndUtf8Encoding)
@@ -239,6 +247,8 @@ TEST(LoadEntryList, ReadsInfoTxtBesideTheProgram)
          0},
         {"NUL bytes are text", "2\r\n\"a\0b\",\"c\0\"\r\n\0,\0\r\n"s, 2, {"a\0b|c\0"s, "\0|\0"s}, 0},
         {"unterminated quote", "2\r\n\"a\",\"b\r\n\"c\",d", 2, {"a|b\r\n", "d|"}, 1},
+        {"UTF-16 LE with its mark", "\xFF\xFE\x31\0\r\0\n\0\"\0\xE6\0\"\0,\0\"\0\xF8\0\"\0"s, 1, {"æ|ø"}, 0},
+        {"UTF-16 BE with its mark", "\xFE\xFF\0\x31\0,\0a\0,\x03\xA9"s, 1, {"a|Ω"}, 0},
     };
     for (const Row &r : rows) {
         SCOPED_TRACE(r.name);

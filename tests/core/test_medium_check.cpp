@@ -76,36 +76,140 @@ TEST(MediumCheck, FindsEveryFaultOnItsLine)
     EXPECT_EQ(exitStatus(findings), 2);
 }
 
-TEST(MediumCheck, CountAndFileProblems)
+namespace {
+
+// UTF-8 text as UTF-16 bytes, as Notepad's "Unicode" saves it (the texts here stay in
+// the Basic Multilingual Plane).
+std::string utf16(const std::string &utf8, bool bigEndian, bool mark = true)
 {
-    const FakeFolders folders({"/m/Presumptions.htm", "/m/a.htm"});
+    std::string bytes = mark ? (bigEndian ? "\xFE\xFF" : "\xFF\xFE") : "";
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto b = static_cast<unsigned char>(utf8[i]);
+        const std::size_t length = b < 0x80 ? 1 : b < 0xE0 ? 2 : 3;
+        unsigned unit = length == 1 ? b : length == 2 ? b & 0x1Fu : b & 0x0Fu;
+        for (std::size_t k = 1; k < length; ++k)
+            unit = unit << 6 | (static_cast<unsigned char>(utf8[i + k]) & 0x3Fu);
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string {high, low} : std::string {low, high};
+        i += length;
+    }
+    return bytes;
+}
+
+std::string entries(int first, int last)
+{
+    std::string text;
+    for (int i = first; i <= last; ++i)
+        text += "\"a.htm\",\"Entry " + std::to_string(i) + "\"\r\n";
+    return text;
+}
+
+// A folder as Windows shows one laid out elsewhere: it lists a name kept for a device, and
+// that file cannot be opened.
+class WindowsFolders : public FakeFolders
+{
+public:
+    using FakeFolders::FakeFolders;
+    bool exists(const std::string &path) const override
+    {
+        return Names::reservedDevice(path.substr(path.rfind('/') + 1)).empty() && FakeFolders::exists(path);
+    }
+};
+
+} // namespace
+
+// The start program's reader and the check on the same bytes: every line on which the
+// reader fails (its error box) carries an error of the check.
+TEST(MediumCheck, TheReaderAndTheCheckAgree)
+{
+    const WindowsFolders folders({"/m/Presumptions.htm", "/m/a.htm", "/m/CON.txt"});
+    const std::string oneEntry = "1\r\n\"a.htm\",\"\u00C6blegr\u00F8d \u03A9\"\r\n";
+    const std::string unmarked = "info.txt:1: error: the file looks like UTF-16 text without a byte-order mark, "
+                                 "which the start program cannot read: save it as UTF-8 (in Notepad: File > Save As, "
+                                 "Encoding UTF-8)";
     const struct
     {
         const char *name;
         std::optional<std::string> info; // nothing: no readable info.txt
         std::vector<std::string> expected;
         int status;
+        std::vector<int> readerFails; // the lines of the start program's error boxes
+        bool mendOffered = false;
     } rows[] = {
-        {"no info.txt", std::nullopt, {"info.txt:1: error: there is no readable info.txt in /m"}, 2},
-        {"empty", "", {"info.txt:1: error: the file is empty: it needs the count of entries first"}, 2},
+        {"no info.txt", std::nullopt, {"info.txt:1: error: there is no readable info.txt in /m"}, 2, {}},
+        {"empty", "", {"info.txt:1: error: the file is empty: it needs the count of entries first"}, 2, {1}},
         {"count not a number",
          "\n\nthree\n",
          {"info.txt:3: error: the count \"three\" is not a whole number from 0 to 32767"},
-         2},
+         2,
+         {3},
+         true},
         {"fewer entries than the count",
          "3\r\n\"a.htm\",\"A\"\r\n\"a.htm\"",
          {"info.txt:3: error: the count is 3 but the file holds 1 entries and a half"},
-         2},
+         2,
+         {3}},
         {"only warnings",
          "1\r\n\"a.htm\",\"" + std::string(81, 'd') + "\"\r\n",
          {"info.txt:2: warning: the description has 81 characters: the list shows about 80"},
-         1},
+         1,
+         {}},
+        {"UTF-16 LE with a mark", utf16(oneEntry, false), {}, 0, {}},
+        {"UTF-16 BE with a mark, the count one too many",
+         utf16("2\r\n" + oneEntry.substr(3), true),
+         {"info.txt:2: error: the count is 2 but the file holds 1 entries"},
+         2,
+         {2},
+         true},
+        {"UTF-16 LE without a mark", utf16(oneEntry, false, false), {unmarked}, 2, {1}},
+        {"UTF-16 BE without a mark, after a blank line", utf16("\r\n" + oneEntry, true, false), {unmarked}, 2, {1}},
+        {"UTF-16 ending in an odd byte",
+         utf16("\r\n\r\n1\r\n\"a.htm\",\"A", false) + "\x22",
+         {"info.txt:4: warning: the UTF-16 text ends in half a character (an odd last byte): the start program "
+          "shows \uFFFD in its place; save the file again"},
+         1,
+         {}},
+        {"UTF-16 with half a surrogate pair",
+         utf16("2\r\n\"a.htm\",\"A\"\r\n\"a.htm\",\"B", true) + "\xD8\x3D" + utf16("\"\r\n", true, false),
+         {"info.txt:3: warning: the UTF-16 text holds half of a surrogate pair: the start program shows \uFFFD in "
+          "its place; save the file again"},
+         1,
+         {}},
+        {"a count of 1,200",
+         "1200\r\n" + entries(1, 1200),
+         {"info.txt:1: error: the count is 1200: the list shows at most 1000 entries; the start program shows an "
+          "error at every start"},
+         2,
+         {1}},
+        {"1,200 entries under a count of 1000: no count mends it",
+         "1000\r\n" + entries(1, 1200),
+         {"info.txt:1002: error: the count is 1000 but more entries follow: the start program never shows them"},
+         2,
+         {}},
+        {"a repeated and an empty description",
+         "3\r\n\"a.htm\",\"Manual\"\r\n\"a.htm\",\" \"\r\n\"a.htm\",\" MANUAL\"\r\n",
+         {"info.txt:3: warning: the description is empty: the list shows a blank line for this entry",
+          "info.txt:4: warning: line 4 has the same description as line 2: a recipient cannot tell them apart"},
+         1,
+         {}},
+        {"a name Windows reserves, on a medium laid out elsewhere",
+         "1\r\n\"CON.txt\",\"Device\"\r\n",
+         {"info.txt:2: error: \"CON.txt\": Windows reserves the name CON for a device, so the file cannot be opened "
+          "there: rename it"},
+         2,
+         {}},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);
-        const auto findings = CheckMedium("/m", row.info ? &*row.info : nullptr, folders);
-        EXPECT_EQ(lines(findings), row.expected);
-        EXPECT_EQ(exitStatus(findings), row.status);
+        const MediumReport report = InspectMedium("/m", row.info ? &*row.info : nullptr, folders);
+        EXPECT_EQ(lines(report.findings), row.expected);
+        EXPECT_EQ(exitStatus(report.findings), row.status);
+        EXPECT_EQ(report.countIsTheOnlyError, row.mendOffered);
+        std::vector<int> readerFails;
+        if (row.info)
+            ReadEntryList(*row.info, [&](int line) { readerFails.push_back(line); });
+        EXPECT_EQ(readerFails, row.readerFails);
     }
 }
 
@@ -202,7 +306,7 @@ TEST(CheckRules, SeveralEntriesOnALineAndAFolderOfDocumentsDrawNone)
 {
     // Entries two a line: no comma warning. No start program: nothing it must carry.
     FakeMediumFiles files(Files {{"/m/Presumptions.htm", ""}, {"/m/a.htm", ""}, {"/m/b.htm", ""}});
-    files.files["/m/info.txt"] = "4\n\"a.htm\",\"A\",\"b.htm\",\"B\"\n\"a.htm\",\"A\",\"b.htm\",\"B\"\n";
+    files.files["/m/info.txt"] = "4\n\"a.htm\",\"A\",\"b.htm\",\"B\"\n\"a.htm\",\"C\",\"b.htm\",\"D\"\n";
     const MediumReport report = inspect(files);
     EXPECT_EQ(lines(report.findings), std::vector<std::string>());
     EXPECT_EQ(summaryLine(report), "Ready: 4 entries, no problems found.");
@@ -400,6 +504,12 @@ TEST(CountFix, OnlyTheCountChangesInEveryEncodingAndLineEnd)
         {"Windows-1252, CR", "\n\n0\r\"\xE6\xF8\xE5.htm\",\"V\xE6lg\"\r", "\n\n1\r\"\xE6\xF8\xE5.htm\",\"V\xE6lg\"\r"},
         {"quoted count, on one line", "\"three\",a,b,c,d", "\"2\",a,b,c,d"},
         {"a negative count", "-1\n\"a\",\"b\"", "1\n\"a\",\"b\""},
+        {"UTF-16 LE, blanks kept", utf16(" 12 \r\n\"\u00C6\",\"b\"\r\n", false),
+         utf16(" 1 \r\n\"\u00C6\",\"b\"\r\n", false)},
+        {"UTF-16 BE, quoted count, an odd last byte", utf16("\"7\",a,b,c,d", true) + "\x0A",
+         utf16("\"2\",a,b,c,d", true) + "\x0A"},
+        {"UTF-16 without a mark", utf16("5\r\n\"a\",\"b\"\r\n", false, false), std::nullopt},
+        {"1,001 entries", "1000\r\n" + entries(1, 1001), std::nullopt},
         {"half an entry", "1\n\"a\",\"b\"\n\"c\"\n", std::nullopt},
         {"empty", "", std::nullopt},
     };
@@ -429,6 +539,17 @@ TEST(CountFix, OfferedOnlyWhenTheCountIsTheOnlyErrorAndAFailedWriteLosesNothing)
     EXPECT_FALSE(inspect(files).countIsTheOnlyError); // a missing file is an error of its own
     files.files["/m/info.txt"] = "2\r\n\"a.htm\",\"A\"\r\n\"a.htm\"\r\n";
     EXPECT_FALSE(inspect(files).countIsTheOnlyError); // half an entry: no count mends it
+
+    // Asked for all the same (--set-count), the mend says why not and writes nothing.
+    files.files["/m/info.txt"] = "1000\r\n" + entries(1, 1001);
+    EXPECT_EQ(WriteCountOfEntries("/m", files).message,
+              "info.txt holds 1001 entries and the list shows at most 1000: leave out entries first. Nothing was "
+              "changed.");
+    files.files["/m/info.txt"] = utf16("5\r\n\"a.htm\",\"A\"\r\n", true, false);
+    EXPECT_EQ(WriteCountOfEntries("/m", files).message,
+              "info.txt looks like UTF-16 text without a byte-order mark: save it as UTF-8 (in Notepad: File > Save "
+              "As, Encoding UTF-8), then set the count. Nothing was changed.");
+    EXPECT_EQ(files.files["/m/info.txt"], utf16("5\r\n\"a.htm\",\"A\"\r\n", true, false));
 }
 
 TEST(CheckCommand, ArgumentsOutputAndStatus)

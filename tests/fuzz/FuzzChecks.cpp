@@ -3,10 +3,13 @@
 #include "entries/FieldReader.h"
 #include "entries/LoadEntryList.h"
 #include "entries/TextDecoding.h"
+#include "platform/FolderListing.h"
 #include "shortcut/DesktopEntry.h"
 #include "tests/support/DesktopEntryParser.h"
 #include "tools/check/CountFix.h"
+#include "tools/check/MediumCheck.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace FuzzChecks {
@@ -51,14 +54,99 @@ std::string countMend(const std::string &original)
     while (tail < original.size() - same && tail < mended->size() - same
            && original[original.size() - 1 - tail] == (*mended)[mended->size() - 1 - tail])
         ++tail;
-    // What took the old count's place is a number and nothing else.
+    // What took the old count's place is a number and nothing else (in UTF-16, a NUL byte
+    // beside each digit).
+    const TextEncoding encoding = decodeInformationFile(original).encoding;
+    const bool utf16 = encoding == TextEncoding::Utf16LE || encoding == TextEncoding::Utf16BE;
     const std::string written = mended->substr(same, mended->size() - same - tail);
-    if (written.find_first_not_of("0123456789") != std::string::npos)
+    if (written.find_first_not_of(utf16 ? std::string("0123456789\0", 11) : "0123456789") != std::string::npos)
         return "the count mend wrote more than a number: \"" + written + '"';
     return {};
 }
 
+// A medium that holds nothing but the information file.
+class EmptyMedium : public FolderListing
+{
+public:
+    bool exists(const std::string &) const override { return false; }
+    std::vector<std::string> entries(const std::string &) const override { return {}; }
+};
+
+// The check's error for entries after the count, for the count the reader read.
+std::string moreEntriesFollow(const EntryList &read)
+{
+    return "the count is " + std::to_string(read.count())
+        + " but more entries follow: the start program never shows them";
+}
+
+// The check's errors that the reader has no failure for: what it reads, but a recipient
+// should not get. Findings about a file begin with the field in quotes, whatever it holds.
+bool letThroughByTheReader(const std::string &error, const EntryList &read)
+{
+    return error.rfind('"', 0) == 0 || error == "the entry names no file" || error == moreEntriesFollow(read)
+        || (read.count() < 0 && error.rfind("the count \"", 0) == 0);
+}
+
+// What the check and the start program's reader make of one file.
+struct Verdicts
+{
+    MediumReport report;
+    std::vector<int> failures; // the lines of the reader's failures, filled as `read` is
+    EntryList read;
+
+    explicit Verdicts(const std::string &info)
+        : report(InspectMedium("/m", &info, EmptyMedium()))
+        , read(ReadEntryList(info, [this](int line) { failures.push_back(line); }))
+    { }
+};
+
+// The rule between the reader and the check.
+std::string disagreement(const Verdicts &v)
+{
+    std::vector<int> errorLines;
+    for (const Finding &finding : v.report.findings)
+        if (finding.kind == Finding::Kind::Error)
+            errorLines.push_back(finding.line);
+    for (const int line : v.failures)
+        if (std::find(errorLines.begin(), errorLines.end(), line) == errorLines.end())
+            return "the start program fails on line " + std::to_string(line) + " and the check has no error there";
+    for (const Finding &finding : v.report.findings)
+        if (finding.kind == Finding::Kind::Error
+            && std::find(v.failures.begin(), v.failures.end(), finding.line) == v.failures.end()
+            && !letThroughByTheReader(finding.text, v.read))
+            return "the check's " + formatFinding(finding) + " has no failure of the start program";
+    return {};
+}
+
 } // namespace
+
+std::string checkAgreesWithReader(std::string_view bytes)
+{
+    const std::string original(bytes);
+    if (std::string fault = disagreement(Verdicts(original)); !fault.empty())
+        return fault;
+
+    const std::optional<std::string> mended = WithCountOfEntries(original);
+    if (!mended || decodeInformationFile(*mended).encoding != decodeInformationFile(original).encoding)
+        return {}; // a count that alone was not UTF-8 changes how the rest reads
+    const Verdicts after(*mended);
+    if (std::string fault = disagreement(after); !fault.empty())
+        return "after the count mend: " + fault;
+    if (!after.failures.empty() || after.read.count() < 0)
+        return "after the count mend the start program fails " + std::to_string(after.failures.size()) + " times";
+    for (const Finding &finding : after.report.findings)
+        if (finding.kind == Finding::Kind::Error && finding.text == moreEntriesFollow(after.read))
+            return "after the count mend: " + formatFinding(finding);
+    const std::vector<std::string> fields = fieldsOf(original);
+    if (static_cast<std::size_t>(after.read.count()) * 2 + 1 != fields.size())
+        return "after the count mend the count is " + std::to_string(after.read.count()) + " for "
+            + std::to_string(fields.size()) + " fields";
+    for (int i = 1; i <= after.read.count(); ++i)
+        if (after.read.file(i) != fields[2 * std::size_t(i) - 1]
+            || after.read.description(i) != fields[2 * std::size_t(i)])
+            return "after the count mend entry " + std::to_string(i) + " reads differently";
+    return {};
+}
 
 std::string entryReader(std::string_view bytes)
 {

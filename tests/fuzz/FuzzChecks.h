@@ -12,6 +12,13 @@ namespace FuzzChecks {
 // and comes from the decoded text; the count mend changes the count alone.
 std::string entryReader(std::string_view bytes);
 
+// Information-file bytes, read by the start program's reader and walked by the author's
+// check on an empty medium: every line on which the reader fails carries an error of the
+// check, and the check's other errors are only of the kinds the reader lets through (a
+// negative count, entries after the count, the files named). The count mend's result
+// reads back as the same entries, with no failure of the reader and no such error.
+std::string checkAgreesWithReader(std::string_view bytes);
+
 // A program folder (UTF-8): the launcher written for it parses back to exactly
 // that folder and program, with no extra key, and the first word of its Exec
 // line names an existing program before any "%%" is undone.

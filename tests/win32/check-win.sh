@@ -12,6 +12,9 @@
 #   drive        a drive letter alone ("D:") and a drive's root are the drive (a letter Wine
 #                maps to the medium); --set-count replaces the existing info.txt and leaves
 #                an author's info.txt.new as it was
+#   utf16        an info.txt saved as Notepad's "Unicode" (UTF-16 LE with its mark) and a
+#                wrong count: "Set the count" writes the count in UTF-16, every other byte
+#                kept; the start program beside it lists the entries, with no error box
 # Usage: check-win.sh STATE CHECK.exe CHECKDRIVER.exe SPDRIVER.exe STARTPROGRAM.exe CASE
 set -u
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -37,7 +40,7 @@ fail() {
 win_path() { printf 'Z:%s' "$1" | tr '/' '\\'; }
 cleanup() {
   # Whatever window this case left, closed as its Close button would.
-  [ "$case_name" = window ] || [ "$case_name" = make-list ] || return 0
+  [ "$case_name" = window ] || [ "$case_name" = make-list ] || [ "$case_name" = utf16 ] || return 0
   for t in "$title" Startprogram; do
     sdrv wait-window "$t" 0 >/dev/null && sdrv close "$t"
     sdrv wait-gone "$t" 10 >/dev/null
@@ -152,6 +155,38 @@ $expected"
       fail "--set-count wrote: $(od -c "$medium/info.txt" | head)"
     [ "$(cat "$medium/info.txt.new")" = mine ] || fail "the author's info.txt.new was touched"
     [ "$(find "$medium" -maxdepth 1 -name '*.tmp' | wc -l)" = 0 ] || fail "a temporary file was left: $(ls -A "$medium")"
+    ;;
+  utf16)
+    # As Notepad saves "Unicode": UTF-16 LE after the mark FF FE, CR LF line ends.
+    in_utf16() { printf '\xFF\xFE'; printf "$1" | iconv -f UTF-8 -t UTF-16LE; }
+    entries='"index.htm","Velkommen"\r\n"Æblegrød.pdf","Æblegrød Ω"\r\n'
+    printf 'document\n' > "$medium/Æblegrød.pdf"
+    in_utf16 "5\r\n$entries" > "$medium/info.txt"
+    in_utf16 "2\r\n$entries" > "$work/expected"
+    cdrv start-alone "$check_win" "$medium_win" >/dev/null || fail "could not start the check"
+    sdrv wait-window "$title" 20 >/dev/null || fail "no window titled $title"
+    shown="$(cdrv read "$title")" || fail "could not read the window: $shown"
+    printf '%s\n' "$shown" | grep -qxF 'row: 3|error|the count is 5 but the file holds 2 entries' \
+      || fail "the UTF-16 list is not read as the text it is: $shown"
+    printf '%s\n' "$shown" | grep -q '^button: 1011 ' || fail "\"Set the count\" is not offered: $shown"
+    cdrv click "$title" 1011 || fail "could not press \"Set the count\""
+    sdrv box 20 "$title" >"$work/box" || fail "no message after setting the count"
+    sdrv press-box "$title" ok
+    cmp -s "$medium/info.txt" "$work/expected" \
+      || fail "info.txt after \"Set the count\" ($(cat "$work/box")): $(od -An -tx1 "$medium/info.txt" | head -4)"
+    shown="$(cdrv read "$title")"
+    printf '%s\n' "$shown" | grep -qx 'summary: Ready: 2 entries, no problems found\.' || fail "after the mend: $shown"
+
+    # The start program reads the same UTF-16 list: its entries, and no error box.
+    cleanup
+    cp "$program" "$medium/startprogram.exe"
+    wr "$medium/startprogram.exe" >/dev/null 2>&1 &
+    sdrv wait-window Startprogram 20 >/dev/null || fail "the start program did not open"
+    # (wr, not sdrv: the status is the driver's, not that of the pipe's last command)
+    box="$(wr "$spdriver" box 2 ERROR)" && fail "the start program shows an error box: $box"
+    listed="$(sdrv list Startprogram | sed 's/^\* /  /')"
+    [ "$listed" = "$(printf '  Velkommen\n  Æblegrød Ω')" ] || fail "the start program lists
+$listed"
     ;;
   *)
     fail "no such case"

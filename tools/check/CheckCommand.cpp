@@ -144,9 +144,7 @@ MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files)
         return {false, "there is no readable info.txt in " + mediumDir + ": nothing was changed."};
     const std::optional<std::string> mended = WithCountOfEntries(*bytes);
     if (!mended)
-        return {false,
-                "info.txt does not hold whole entries (a file and its description each): its count cannot be "
-                "set until that is mended. Nothing was changed."};
+        return {false, CountMendRefusal(*bytes)};
     if (*mended == *bytes)
         return {false, "the count in info.txt is already right: nothing was changed."};
     // The file as it is now, not as it was at the last check: it may have been edited since.

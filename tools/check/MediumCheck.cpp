@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <unordered_map>
 
 namespace {
 
@@ -47,21 +48,32 @@ std::size_t characters(const std::string &utf8)
         std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<std::uint8_t>(c) & 0xC0) != 0x80; }));
 }
 
-// The line of a byte offset, counting CR LF, LF and CR as one line end each.
-int lineOf(const std::string &bytes, std::size_t offset)
+// The line of an offset in a text, counting CR LF, LF and CR as one line end each.
+int lineOf(const std::string &text, std::size_t offset)
 {
     int line = 1;
-    for (std::size_t i = 0; i < offset && i < bytes.size(); ++i)
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 >= bytes.size() || bytes[i + 1] != '\n')))
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        if (text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n')))
             ++line;
     return line;
 }
 
-// Not UTF-8, and not plain Windows-1252 text either: a byte that code page leaves
-// undefined, or a control character other than tab, CR and LF.
-void checkEncoding(const std::string &bytes, Report &report)
+// UTF-16 that could not be read, each on its line; or, in 8-bit text that is not UTF-8, a
+// byte Windows-1252 leaves undefined or a control character other than tab, CR and LF.
+// Windows-1252 keeps every byte in its place, so the line of a byte is the line of its letter.
+void checkEncoding(const std::string &bytes, const DecodedText &decoded, Report &report)
 {
-    if (isValidUtf8(bytes))
+    if (decoded.encoding == TextEncoding::Utf16LE || decoded.encoding == TextEncoding::Utf16BE) {
+        for (const std::size_t at : decoded.replacements) {
+            const bool oddEnd = bytes.size() % 2 != 0 && at == decoded.replacements.back();
+            report.warning(lineOf(decoded.text, at),
+                           std::string(oddEnd ? "the UTF-16 text ends in half a character (an odd last byte)"
+                                              : "the UTF-16 text holds half of a surrogate pair")
+                               + ": the start program shows \uFFFD in its place; save the file again");
+        }
+        return;
+    }
+    if (decoded.encoding != TextEncoding::Windows1252)
         return;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<std::uint8_t>(bytes[i]);
@@ -238,6 +250,8 @@ std::string didYouMean(const Medium &medium, const std::string &relative)
     const std::u32string wantedStem = Names::folded(name.substr(0, name.rfind('.')));
     std::vector<std::string> candidates;
     for (const std::string &entry : medium.entries(folder)) {
+        if (Names::folded(entry) == wanted)
+            continue; // the name looked for is no suggestion
         const std::size_t dot = entry.rfind('.');
         if (dot == std::string::npos || dot == 0)
             continue;
@@ -249,6 +263,19 @@ std::string didYouMean(const Medium &medium, const std::string &relative)
     if (candidates.size() > 3)
         candidates.resize(3);
     return candidates.empty() ? std::string() : "; did you mean " + quotedList(candidates, "or") + "?";
+}
+
+// True when the folder of a path that was not found lists its name all the same, as a
+// Windows folder lists a file whose name the system keeps for a device.
+bool listedAnyway(const Medium &medium, const std::string &relative)
+{
+    const std::size_t slash = relative.rfind('/');
+    const std::string folder = medium.locate(slash == std::string::npos ? std::string() : relative.substr(0, slash));
+    if (folder.empty())
+        return false;
+    const std::u32string wanted = Names::folded(relative.substr(slash + 1));
+    const std::vector<std::string> &names = medium.entries(folder);
+    return std::any_of(names.begin(), names.end(), [&](const std::string &n) { return Names::folded(n) == wanted; });
 }
 
 void checkFile(const Medium &medium, const std::string &field, int line, Report &report)
@@ -272,6 +299,13 @@ void checkFile(const Medium &medium, const std::string &field, int line, Report 
         std::transform(www.begin(), www.end(), www.begin(), [](char c) { return char(c | 0x20); });
         if (www == "www.")
             hint = "; did you mean https://" + field + "?";
+        const std::string device = Names::reservedDevice(relative->substr(relative->rfind('/') + 1));
+        if (!device.empty() && listedAnyway(medium, *relative)) {
+            report.error(line,
+                         quoted(field) + ": Windows reserves the name " + device
+                             + " for a device, so the file cannot be opened there: rename it");
+            return;
+        }
         report.error(line, quoted(field) + " is missing from the medium" + hint);
         return;
     }
@@ -298,6 +332,25 @@ void checkEntry(const Medium &medium, const std::string &file, const std::string
         report.warning(line,
                        "the description has " + std::to_string(characters(description))
                            + " characters: the list shows about " + std::to_string(LongestDescription));
+}
+
+// The list is all a recipient sees of an entry: an empty description, or one the same as
+// an earlier one's but for letter case and blanks around it, tells nothing apart.
+void checkDescriptionStandsApart(const std::string &description, int line,
+                                 std::unordered_map<std::u32string, int> &seen, Report &report)
+{
+    const std::size_t first = description.find_first_not_of(" \t");
+    if (first == std::string::npos) {
+        report.warning(line, "the description is empty: the list shows a blank line for this entry");
+        return;
+    }
+    const std::u32string key
+        = Names::folded(description.substr(first, description.find_last_not_of(" \t") + 1 - first));
+    const auto [earlier, isNew] = seen.emplace(key, line);
+    if (!isNew)
+        report.warning(line,
+                       "line " + std::to_string(line) + " has the same description as line "
+                           + std::to_string(earlier->second) + ": a recipient cannot tell them apart");
 }
 
 // A medium with one of the start programs must carry what they need and what the
@@ -368,30 +421,50 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
     }
     result.hasInformationFile = true;
 
-    checkEncoding(*infoBytes, report);
+    const DecodedText decoded = decodeInformationFile(*infoBytes);
+    const bool unmarkedUtf16 = looksLikeUnmarkedUtf16(*infoBytes);
+    if (!unmarkedUtf16)
+        checkEncoding(*infoBytes, decoded, report);
     std::vector<Field> fields;
-    FieldReader reader(decodeInformationText(*infoBytes));
+    FieldReader reader(decoded.text);
     while (const std::optional<std::string> text = reader.next())
         fields.push_back({*text, reader.line(), reader.dropped()});
-    checkQuotes(fields, report);
-    checkFieldsPerLine(fields, report);
+    const std::optional<std::int16_t> count = parseEntryCount(fields.empty() ? std::string() : fields[0].text);
+    // Read as 8-bit text, UTF-16 without a mark has NUL bytes in its count: the start program
+    // shows its error, and the fields after it say nothing of what the author wrote.
+    const bool unreadableUtf16 = unmarkedUtf16 && !count;
+    if (!unreadableUtf16) {
+        checkQuotes(fields, report);
+        checkFieldsPerLine(fields, report);
+    }
 
     const std::size_t held = fields.empty() ? 0 : fields.size() - 1;
     result.entries = static_cast<int>(held / 2);
-    const std::optional<std::int16_t> count = fields.empty() ? std::nullopt : parseEntryCount(fields[0].text);
     const bool wholeEntries = !fields.empty() && held % 2 == 0;
-    const bool countRight = count && *count == result.entries;
-    if (!count || *count < 0) {
+    const bool countRight = count.value_or(-1) == result.entries;
+    if (unreadableUtf16) {
+        report.error(fields.empty() ? 1 : fields[0].line,
+                     "the file looks like UTF-16 text without a byte-order mark, which the start program cannot "
+                     "read: save it as UTF-8 (in Notepad: File > Save As, Encoding UTF-8)");
+    } else if (!count || *count < 0) {
         report.error(fields.empty() ? 1 : fields[0].line,
                      fields.empty() ? std::string("the file is empty: it needs the count of entries first")
                                     : "the count " + quoted(fields[0].text) + " is not a whole number from 0 to 32767");
     } else {
-        if (*count > EntryList::Capacity)
+        if (unmarkedUtf16)
             report.warning(fields[0].line,
-                           "the count is " + std::to_string(*count) + ": the list shows at most "
-                               + std::to_string(EntryList::Capacity) + " entries");
+                           "the file looks like UTF-16 text without a byte-order mark: save it as UTF-8 (in "
+                           "Notepad: File > Save As, Encoding UTF-8)");
+        std::unordered_map<std::u32string, int> descriptions; // the line of each description's first entry
         int read = 0;
         for (; read < *count; ++read) {
+            if (read == EntryList::Capacity) { // where the start program stops with its error
+                report.error(fields[0].line,
+                             "the count is " + std::to_string(*count) + ": the list shows at most "
+                                 + std::to_string(EntryList::Capacity)
+                                 + " entries; the start program shows an error at every start");
+                break;
+            }
             const std::size_t at = 1 + 2 * static_cast<std::size_t>(read);
             if (at + 1 >= fields.size()) {
                 const bool half = at < fields.size();
@@ -401,6 +474,7 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
                 break;
             }
             checkEntry(medium, fields[at].text, fields[at + 1].text, fields[at].line, report);
+            checkDescriptionStandsApart(fields[at + 1].text, fields[at].line, descriptions, report);
         }
         const std::size_t next = 1 + 2 * static_cast<std::size_t>(read);
         if (read == *count && next < fields.size())
@@ -412,7 +486,8 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
     result.findings = report.sorted();
     const auto errors = std::count_if(result.findings.begin(), result.findings.end(),
                                       [](const Finding &f) { return f.kind == Finding::Kind::Error; });
-    result.countIsTheOnlyError = wholeEntries && !countRight && errors == 1;
+    result.countIsTheOnlyError
+        = wholeEntries && !countRight && errors == 1 && !unmarkedUtf16 && result.entries <= EntryList::Capacity;
     return result;
 }
 

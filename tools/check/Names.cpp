@@ -149,6 +149,15 @@ std::size_t windowsLength(const std::string &utf8)
     return length;
 }
 
+std::string reservedDevice(const std::string &name)
+{
+    static const std::array<std::string, 4> devices = {"CON", "PRN", "AUX", "NUL"};
+    const std::string stem = deviceStem(name);
+    const bool numbered = stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0)
+        && stem[3] >= '1' && stem[3] <= '9';
+    return numbered || std::find(devices.begin(), devices.end(), stem) != devices.end() ? stem : std::string();
+}
+
 std::vector<std::string> problems(const std::string &name)
 {
     std::vector<std::string> found;
@@ -165,12 +174,8 @@ std::vector<std::string> problems(const std::string &name)
     }
     if (!name.empty() && (name.back() == '.' || name.back() == ' '))
         found.push_back(quoted + " ends in a dot or a space, which Windows drops: rename it");
-    static const std::array<std::string, 4> devices = {"CON", "PRN", "AUX", "NUL"};
-    const std::string stem = deviceStem(name);
-    const bool numbered = stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0)
-        && stem[3] >= '1' && stem[3] <= '9';
-    if (numbered || std::find(devices.begin(), devices.end(), stem) != devices.end())
-        found.push_back(quoted + ": Windows reserves the name " + stem
+    if (const std::string device = reservedDevice(name); !device.empty())
+        found.push_back(quoted + ": Windows reserves the name " + device
                         + " for a device, with any extension: rename it");
     if (windowsLength(name) > 64)
         found.push_back(quoted + " has " + std::to_string(windowsLength(name))

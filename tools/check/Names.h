@@ -16,6 +16,10 @@ bool naturalLess(const std::string &a, const std::string &b);
 // The length in UTF-16 units, as Windows and Joliet count a name.
 std::size_t windowsLength(const std::string &utf8);
 
+// The device name that Windows reserves and a name stands for, with any extension
+// ("CON" for "con.txt"); empty when the name is free.
+std::string reservedDevice(const std::string &name);
+
 // What keeps one name (a path's part) from standing on Windows, a FAT stick or a
 // disc, each said as the author's advice naming it; empty when the name is fine.
 std::vector<std::string> problems(const std::string &name);
