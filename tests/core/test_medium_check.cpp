@@ -3,6 +3,7 @@
 #include "tools/check/CheckCommand.h"
 #include "tools/check/CheckWindowBehaviour.h"
 #include "tools/check/CountFix.h"
+#include "tools/check/FileSystems.h"
 #include "tools/check/ListWriter.h"
 #include "tools/check/MediumCheck.h"
 #include "tools/check/Names.h"
@@ -310,6 +311,48 @@ TEST(CheckRules, SeveralEntriesOnALineAndAFolderOfDocumentsDrawNone)
     const MediumReport report = inspect(files);
     EXPECT_EQ(lines(report.findings), std::vector<std::string>());
     EXPECT_EQ(summaryLine(report), "Ready: 4 entries, no problems found.");
+}
+
+TEST(CheckRules, AFatStickIsToldFromTheMountTableAndWarnedOfOnlyWithTheLinuxProgram)
+{
+    // As Linux writes its mount table: a blank in a mount point as \040, a mount inside
+    // another, a stick through fusefat.
+    const std::string table
+        = "27 1 254:0 / / rw,relatime - ext4 /dev/vda rw,discard\n"
+          "45 27 0:40 / /media/ole/Min\\040stick rw,nosuid,nodev,relatime - fuse.fusefat fusefat rw,user_id=0\n"
+          "46 45 0:41 / /media/ole/Min\\040stick/Film rw shared:5 - exfat /dev/sdc1 rw\n"
+          "47 27 8:17 / /media/ole/USB rw,nosuid shared:7 master:2 - vfat /dev/sdb1 rw,showexec\n"
+          "48 27 8:18 / /media/ole/USB rw,nosuid - ntfs3 /dev/sdb2 rw\n";
+    const struct
+    {
+        const char *path;
+        const char *type;
+        bool fat;
+    } mounts[] = {
+        {"/media/ole/Min stick", "fuse.fusefat", true}, {"/media/ole/Min stick/Docs/a.pdf", "fuse.fusefat", true},
+        {"/media/ole/Min stick/Film", "exfat", false},  {"/media/ole/Min sticks", "ext4", false},
+        {"/media/ole/USB/x", "ntfs3", false}, // mounted over the FAT one: the later mount is seen
+    };
+    for (const auto &row : mounts) {
+        EXPECT_EQ(FileSystems::typeFromMountInfo(table, row.path), row.type) << row.path;
+        EXPECT_EQ(FileSystems::isFat(row.type), row.fat) << row.type;
+    }
+    EXPECT_TRUE(FileSystems::isFat("FAT32")); // as Windows names its volumes
+    EXPECT_FALSE(FileSystems::isFat("exFAT"));
+
+    FakeMediumFiles files(Files {{"/m/Presumptions.htm", ""}, {"/m/a.htm", ""}});
+    files.files["/m/info.txt"] = "1\n\"a.htm\",\"A\"\n";
+    const auto fatWarnings = [&](const std::string &type) {
+        const MediumReport report = InspectMedium("/m", &files.files["/m/info.txt"], files, type);
+        return std::count_if(report.findings.begin(), report.findings.end(),
+                             [](const Finding &f) { return f.text.find("FAT file system") != std::string::npos; });
+    };
+    EXPECT_EQ(fatWarnings("vfat"), 0) << "a folder of documents alone draws nothing";
+    files.files["/m/startprogram"] = "";
+    EXPECT_EQ(fatWarnings("vfat"), 1);
+    EXPECT_EQ(fatWarnings("FAT"), 1);
+    EXPECT_EQ(fatWarnings("exfat"), 0);
+    EXPECT_EQ(fatWarnings(""), 0);
 }
 
 TEST(CheckRules, SummaryInAnAuthorsWords)

@@ -140,7 +140,7 @@ $expected"
     done
     drive_link="$state/prefix/dosdevices/$letter:"
     ln -s "$medium" "$drive_link" || fail "could not map $letter: to the medium"
-    trap 'rm -f "$drive_link"' EXIT
+    trap 'rm -f "$drive_link"; cleanup' EXIT
     drive="$(printf '%s:' "$letter" | tr 'a-z' 'A-Z')"
     for argument in "$drive" "$drive\\"; do
       wr "$check" "$argument" >"$work/out" 2>"$work/err"

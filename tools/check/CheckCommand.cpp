@@ -59,7 +59,7 @@ Checked checkAndPrint(const std::string &folder, MediumFiles &files, CheckOutput
 {
     const std::string info = InformationFileOf(folder, files);
     const std::optional<std::string> bytes = info.empty() ? std::nullopt : files.read(info, MaxInformationFileBytes);
-    Checked checked {InspectMedium(folder, bytes ? &*bytes : nullptr, files), 0};
+    Checked checked {InspectMedium(folder, bytes ? &*bytes : nullptr, files, files.fileSystemType(folder)), 0};
     output.out(formatFindings(checked.report.findings));
     output.err(summaryLine(checked.report) + '\n');
     checked.status = exitStatus(checked.report.findings);
@@ -148,7 +148,7 @@ MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files)
     if (*mended == *bytes)
         return {false, "the count in info.txt is already right: nothing was changed."};
     // The file as it is now, not as it was at the last check: it may have been edited since.
-    if (!InspectMedium(mediumDir, &*bytes, files).countIsTheOnlyError)
+    if (!InspectMedium(mediumDir, &*bytes, files, files.fileSystemType(mediumDir)).countIsTheOnlyError)
         return {false,
                 "the count is not the only error in info.txt as it is now: mend the others first (check it "
                 "again to see them). Nothing was changed."};

@@ -86,7 +86,7 @@ void CheckWindowBehaviour::check(const std::string &folder)
     m_informationFile = InformationFileOf(folder, m_files);
     const std::optional<std::string> bytes
         = m_informationFile.empty() ? std::nullopt : m_files.read(m_informationFile, MaxInformationFileBytes);
-    m_report = InspectMedium(folder, bytes ? &*bytes : nullptr, m_files);
+    m_report = InspectMedium(folder, bytes ? &*bytes : nullptr, m_files, m_files.fileSystemType(folder));
     std::vector<FindingRow> rows;
     rows.reserve(m_report.findings.size());
     for (const Finding &finding : m_report.findings)

@@ -8,6 +8,7 @@
 #include "launch/ResolveTarget.h"
 #include "platform/FolderListing.h"
 #include "texts/ProductTexts.h"
+#include "tools/check/FileSystems.h"
 #include "tools/check/Names.h"
 
 #include <algorithm>
@@ -372,6 +373,19 @@ void checkMediumParts(const Medium &medium, Report &report)
                            + ": copy them from the kit's medium folder; every medium handed out must carry them");
 }
 
+// Linux mounts a FAT stick with the execute permission on no file of it: a file
+// manager then opens neither the Linux program nor autorun.sh with a double-click.
+void checkFileSystem(const Medium &medium, const std::string &fileSystem, Report &report)
+{
+    if (!FileSystems::isFat(fileSystem) || medium.locate("startprogram").empty())
+        return;
+    report.warning(1,
+                   "the medium lies on a FAT file system (" + fileSystem
+                       + "): Linux shows no file on it as a program, so a double-click on startprogram or "
+                         "autorun.sh starts nothing there. Use an exFAT or NTFS stick, or a disc; or tell "
+                         "recipients on Linux to open a terminal on the stick and type: sh autorun.sh");
+}
+
 // Entries are usually written one a line; there, a line of three or more fields has a
 // comma that was meant as text. A file that puts several entries on a line is left be.
 void checkFieldsPerLine(const std::vector<Field> &fields, Report &report)
@@ -403,7 +417,8 @@ void checkQuotes(const std::vector<Field> &fields, Report &report)
 
 } // namespace
 
-MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders)
+MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders,
+                           const std::string &fileSystem)
 {
     Report report;
     MediumReport result;
@@ -414,6 +429,7 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
                        std::string("the usage page ") + ProductTexts::UsagePage
                            + " is missing: Information > About using and the Introduction link will fail");
     checkMediumParts(medium, report);
+    checkFileSystem(medium, fileSystem, report);
     if (!infoBytes) {
         report.error(1, std::string("there is no readable ") + InformationFileName + " in " + dir);
         result.findings = report.sorted();

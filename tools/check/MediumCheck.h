@@ -30,8 +30,10 @@ struct MediumReport
 // Checks a medium: "info.txt" read from its bytes exactly as the start program reads
 // it, each entry's file looked up under the medium's folder (an absolute path with "/"
 // separators). `infoBytes` is nothing when the file could not be read. Findings come
-// in the order of their lines.
-MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders);
+// in the order of their lines. `fileSystem` names the file system that holds the medium's
+// folder, as MediumFiles::fileSystemType() gives it (empty when it is not known).
+MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders,
+                           const std::string &fileSystem = {});
 
 // The findings alone.
 std::vector<Finding> CheckMedium(const std::string &mediumDir, const std::string *infoBytes,

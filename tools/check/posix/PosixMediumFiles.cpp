@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <iterator>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
