@@ -4,6 +4,7 @@
 #include "texts/ProductTexts.h"
 #include "tools/check/MediumFiles.h"
 #include "tools/check/Names.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -94,7 +95,8 @@ public:
         std::vector<std::string> documents;
         for (const std::string &name : m_files.entries(folder)) {
             const std::string path = joined(folder, name, '/');
-            if (name.front() == '.' || m_files.isHidden(path) || (relative.empty() && isPartOfMedium(name)))
+            if (name.front() == '.' || m_files.isHidden(path)
+                || (relative.empty() && (isPartOfMedium(name) || StartPage::isOwnPageAt(path, m_files))))
                 continue;
             (m_files.isFolder(path) ? folders : documents).push_back(name);
         }

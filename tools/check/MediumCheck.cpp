@@ -9,6 +9,7 @@
 #include "platform/FolderListing.h"
 #include "texts/ProductTexts.h"
 #include "tools/check/Names.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -367,6 +368,8 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
         return result;
     }
     result.hasInformationFile = true;
+    if (const std::optional<std::string> outdated = StartPage::outdatedPageWarning(dir, *infoBytes, folders))
+        report.warning(1, *outdated);
 
     checkEncoding(*infoBytes, report);
     std::vector<Field> fields;
