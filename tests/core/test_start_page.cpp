@@ -166,6 +166,12 @@ TEST(StartPage, WrittenOnlyForACleanListAndNeverOverAnAuthorsPage)
          "",
          "START HERE.HTM on the medium is not a page the check wrote"},
         {"a list with an error", {}, "2\r\n\"index.htm\",\"Welcome\"\r\n", 2, "", "info.txt has errors"},
+        {"a missing file is shown unlinked",
+         {},
+         "2\r\n\"index.htm\",\"Welcome\"\r\n\"gone.pdf\",\"Gone\"\r\n",
+         2,
+         "/m/Start here.htm",
+         "One entry's file is missing from the medium"},
         {"no info.txt", {}, "", 2, "", "there is no readable info.txt"},
     };
     for (const auto &c : cases) {

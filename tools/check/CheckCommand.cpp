@@ -21,8 +21,9 @@ constexpr char Usage[] = "usage: startprogram-check [DIR]\n"
                          "standard error. Exit status: 0 clean, 1 warnings only, 2 errors.\n"
                          "--make-list writes DIR/info.txt listing every document below DIR (never over an\n"
                          "existing one); --set-count writes the number of entries info.txt holds as its count;\n"
-                         "--make-start-page writes DIR/Start here.htm, the list as a page for any browser (only\n"
-                         "when info.txt has no error; never over a page the check did not write).\n";
+                         "--make-start-page writes DIR/Start here.htm, the list as a page for any browser (not\n"
+                         "while info.txt has an error but a missing file; never over a page the check did not\n"
+                         "write).\n";
 
 std::string joined(const std::string &dir, const std::string &name)
 {

@@ -180,6 +180,7 @@ StartPageFacts factsOf(const std::string &mediumDir, const std::string &infoByte
             found = files.exists(path) ? path : MediaPath::locate(path, files);
         }
         if (found.empty()) {
+            facts.missingFiles += parts ? 1 : 0; // a ".." above the medium is an error of the list itself
             entry.word = MissingWord;
             facts.entries.push_back(std::move(entry));
             continue;
@@ -265,7 +266,10 @@ MendResult WriteStartPage(const std::string &mediumDir, MediumFiles &files)
     if (!info)
         return {false, std::string("there is no readable info.txt in ") + dir + ": the start page was not written."};
     const MediumReport report = InspectMedium(dir, &*info, files);
-    if (exitStatus(report.findings) == 2)
+    const StartPageFacts facts = StartPage::factsOf(dir, *info, files);
+    const auto errors = std::count_if(report.findings.begin(), report.findings.end(),
+                                      [](const Finding &f) { return f.kind == Finding::Kind::Error; });
+    if (errors > facts.missingFiles)
         return {false, "info.txt has errors (the check lists them): mend them first. The start page was not written."};
     std::string target = joined(dir, StartPageName);
     for (const std::string &path : StartPage::pagesOf(dir, files)) {
@@ -276,9 +280,14 @@ MendResult WriteStartPage(const std::string &mediumDir, MediumFiles &files)
                           "to make the start page."};
         target = path;
     }
-    const std::string page = StartPageHtml(StartPage::factsOf(dir, *info, files));
-    const std::string failure = files.write(target, page, false);
+    const std::string failure = files.write(target, StartPageHtml(facts), false);
     if (!failure.empty())
         return {false, "the start page could not be written: " + failure + ". Nothing was changed."};
-    return {true, "Wrote " + target.substr(target.rfind('/') + 1) + " for computers the start program cannot run on."};
+    const std::string missing = facts.missingFiles == 0 ? std::string()
+        : facts.missingFiles == 1 ? " One entry's file is missing from the medium: the page shows it without a link."
+                                  : " " + std::to_string(facts.missingFiles)
+            + " entries' files are missing from the medium: the page shows them without a link.";
+    return {true,
+            "Wrote " + target.substr(target.rfind('/') + 1) + " for computers the start program cannot run on."
+                + missing};
 }

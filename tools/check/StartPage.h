@@ -18,8 +18,7 @@ inline constexpr char StartPageName[] = "Start here.htm";
 // The comment that says the check wrote the page (no time, no path: a medium made twice
 // stays byte for byte the same). A page without it is the author's and is never replaced.
 inline constexpr char StartPageMarker[]
-    = "<!-- Written by startprogram-check from info.txt. Make it again with: startprogram-check "
-      "--make-start-page FOLDER -->";
+    = "<!-- Written by startprogram-check from info.txt; its make-start-page makes it again. -->";
 
 // One entry of the list as the page shows it.
 struct StartPageEntry
@@ -43,6 +42,8 @@ struct StartPageFacts
     std::vector<StartPageEntry> entries;
     std::string downloadNote; // said when a listed document is one a browser saves rather than shows
     std::string copyright;
+    // Entries whose file is missing from the medium: shown, not linked.
+    int missingFiles = 0;
 };
 
 namespace StartPage {
@@ -81,5 +82,6 @@ std::optional<std::string> outdatedPageWarning(const std::string &mediumDir, con
 } // namespace StartPage
 
 // Writes the start page into the medium's folder when the check finds no error in
-// info.txt, replacing only a page the check wrote. Returns what to tell the author.
+// info.txt but files missing from the medium (the page shows those unlinked, and says
+// so), replacing only a page the check wrote. Returns what to tell the author.
 MendResult WriteStartPage(const std::string &mediumDir, MediumFiles &files);
