@@ -4,6 +4,7 @@
 #include "tools/check/CheckCommand.h"
 #include "tools/check/CheckTexts.h"
 #include "tools/check/MediumFiles.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <optional>
@@ -98,6 +99,7 @@ void CheckWindowBehaviour::check(const std::string &folder)
     actions.openInformationFile = m_report.hasInformationFile;
     actions.makeList = !m_report.hasInformationFile && !m_files.exists(info);
     actions.setCount = m_report.countIsTheOnlyError;
+    actions.makeStartPage = m_report.hasInformationFile; // it says why when info.txt is not ready
     m_view.showActions(actions);
 }
 
@@ -119,7 +121,7 @@ void CheckWindowBehaviour::makeList()
         return;
     const MendResult result = WriteEntryList(m_folder, m_files);
     check(m_folder);
-    m_view.showMessage(result.message, !result.done);
+    m_view.showMessage(result.message + (result.done ? StartPage::OfferAfterList : ""), !result.done);
 }
 
 void CheckWindowBehaviour::setCount()
@@ -127,6 +129,15 @@ void CheckWindowBehaviour::setCount()
     if (m_folder.empty())
         return;
     const MendResult result = WriteCountOfEntries(m_folder, m_files);
+    check(m_folder);
+    m_view.showMessage(result.message, !result.done);
+}
+
+void CheckWindowBehaviour::makeStartPage()
+{
+    if (m_folder.empty())
+        return;
+    const MendResult result = WriteStartPage(m_folder, m_files);
     check(m_folder);
     m_view.showMessage(result.message, !result.done);
 }

@@ -48,6 +48,11 @@ struct StartPageFacts
 
 namespace StartPage {
 
+// Said after the list is written: the page can be made from it too.
+inline constexpr char OfferAfterList[]
+    = "\n\nMake the start page too: it shows the same list, as Start here.htm, on computers the start "
+      "program cannot run on.";
+
 // A name's part percent-encoded as a URL path segment: everything but letters, digits
 // and "-._~" as %XX of its UTF-8 bytes.
 std::string encodedSegment(const std::string &name);
