@@ -134,7 +134,7 @@ TEST(StartPage, HtmlEscapesEveryTextAndLinksOnlyFilesAndWebAddresses)
     for (const Row &row : rows())
         if (!row.href.empty())
             expected.push_back(row.link == Link::Web ? escapedHtml(row.href) : row.href);
-    expected.push_back("./Presumptions.htm");
+    expected.emplace_back("./Presumptions.htm");
     EXPECT_EQ(hrefs, expected);
     EXPECT_EQ(escapedHtml(std::string("\"a\x01z\t")), "&quot;a\uFFFDz\t");
 }

@@ -19,7 +19,7 @@
 namespace {
 
 // Large enough for a page of a thousand entries many times over.
-constexpr std::size_t LargestPage = 16 * 1024 * 1024;
+constexpr std::size_t LargestPage = std::size_t {16} * 1024 * 1024;
 
 constexpr char MissingWord[] = "missing from this medium";
 constexpr char NotWebWord[] = "not a web address a browser can open";
