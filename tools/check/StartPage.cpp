@@ -191,7 +191,8 @@ StartPageFacts factsOf(const std::string &mediumDir, const std::string &infoByte
             = found.size() > dir.size() ? found.substr(dir.size() + (dir.back() == '/' ? 0 : 1)) : "";
         for (std::size_t start = 0; start < below.size();) {
             const std::size_t slash = std::min(below.find('/', start), below.size());
-            href += "/" + encodedSegment(below.substr(start, slash - start));
+            href += '/';
+            href += encodedSegment(below.substr(start, slash - start));
             start = slash + 1;
         }
         const std::string name = below.substr(below.rfind('/') == std::string::npos ? 0 : below.rfind('/') + 1);
