@@ -1,10 +1,13 @@
 #!/usr/bin/python3
 """The medium's start page in a real browser: the check writes it for a medium of Danish names,
-and headless Chromium opens it from file://, follows its links and reads it as a reader does.
+and headless Chromium opens it from file:// (from a folder whose name has a space and a Danish
+letter, and from the medium's disc image mounted with fuseiso), follows its links and reads it as
+a reader does.
 
 Usage: test_page.py CHECK_PROGRAM SHOTS_FOLDER
 Exit status: 0 passed, 1 failed, 77 when Chromium, its driver, Selenium or html5lib is missing.
 """
+import atexit
 import os
 import pathlib
 import shutil
@@ -42,6 +45,7 @@ PDF = (b"%PDF-1.1\n1 0 obj<</Type/Catalog/Pages 2 0 R>>endobj\n2 0 obj<</Type/Pa
        b"3 0 obj<</Type/Page/Parent 2 0 R/MediaBox[0 0 200 200]>>endobj\ntrailer<</Root 1 0 R>>\n%%EOF\n")
 
 work = pathlib.Path(tempfile.mkdtemp())
+atexit.register(shutil.rmtree, work, ignore_errors=True)
 # The medium lies in a folder whose name has a space and a Danish letter.
 medium = work / "Kopi på disk"
 files = {
@@ -91,22 +95,24 @@ except Exception as error:  # html5lib raises ParseError at the first error
     expect(False, f"strict HTML5 parse: {error}")
 
 
-def uri(name):
-    return (medium / name).as_uri()
+def links_below(top):
+    """What the page must link, by hand: the link's name and the file (or address) it reaches."""
+    def uri(name):
+        return (top / name).as_uri()
+    return [
+        ("Velkommen", uri("index.htm")),
+        ("Brugervejledning (PDF)", uri("Dokumenter med mellemrum/Brugervejledning æøå.pdf")),
+        ("Noter #1 & 100%", uri("noter/#1 100% klar.txt")),
+        ("Ærø-siden", uri("Sider/Ærø side.htm")),
+        ("Billeder", uri("Billeder") + "/"),
+        ("Rapport 2024", uri("rapport 2024.docx")),
+        ("Installer", uri("setup.exe")),
+        ("Varnholt på nettet", "https://www.varnholt.example/dk?a=1&b=2"),
+        (HOSTILE, uri("index.htm")),
+    ]
 
 
-# What the page must link, by hand: the link's name and the file (or address) it reaches.
-expected_links = [
-    ("Velkommen", uri("index.htm")),
-    ("Brugervejledning (PDF)", uri("Dokumenter med mellemrum/Brugervejledning æøå.pdf")),
-    ("Noter #1 & 100%", uri("noter/#1 100% klar.txt")),
-    ("Ærø-siden", uri("Sider/Ærø side.htm")),
-    ("Billeder", uri("Billeder") + "/"),
-    ("Rapport 2024", uri("rapport 2024.docx")),
-    ("Installer", uri("setup.exe")),
-    ("Varnholt på nettet", "https://www.varnholt.example/dk?a=1&b=2"),
-    (HOSTILE, uri("index.htm")),
-]
+expected_links = links_below(medium)
 unlinked = ["Mangler", "Skript", "Forkert adresse"]
 shown_by_browser = [1, 2, 3, 4]  # page, PDF, text, page in a Danish folder: a click arrives there
 
@@ -121,12 +127,43 @@ for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run"
     options.add_argument(flag)
 options.add_experimental_option("prefs", {"download.default_directory": str(downloads),
                                           "download.prompt_for_download": False})
-driver = webdriver.Chrome(service=Service(DRIVER), options=options)
-try:
-    driver.get(page.as_uri())
+
+
+def follow_links(driver, top, where):
+    """The links' order, names and targets, and a click on each entry the browser shows."""
+    wanted = links_below(top)
+    start = (top / "Start here.htm").as_uri()
+    driver.get(start)
     links = driver.execute_script(
         "return [...document.querySelectorAll('ol.entries a')].map(a => [a.textContent, a.href])")
-    expect([tuple(link) for link in links] == expected_links, f"the links' order, names and targets: {links}")
+    expect([tuple(link) for link in links] == wanted, f"{where}: the links' order, names and targets: {links}")
+    for index in shown_by_browser:
+        driver.get(start)
+        driver.find_elements(By.CSS_SELECTOR, "ol.entries a")[index - 1].click()
+        expect(driver.current_url == wanted[index - 1][1],
+               f"{where}: a click on {wanted[index - 1][0]!r} arrives at {driver.current_url}")
+
+
+# The medium's disc image, mounted as the recipient's computer would read the disc.
+disc = work / "disc"
+image = work / "medium.iso"
+mounted = False
+if os.path.exists("/dev/fuse") and shutil.which("fuseiso") and shutil.which("xorriso"):
+    disc.mkdir()
+    made = subprocess.run(["xorriso", "-as", "mkisofs", "-quiet", "-R", "-J", "-joliet-long", "-V", "PAGE",
+                           "-o", str(image), str(medium)], capture_output=True)
+    mounted = made.returncode == 0 and subprocess.run(["fuseiso", str(image), str(disc)]).returncode == 0
+    if mounted:  # registered after the removal of work/, so it runs first
+        atexit.register(subprocess.run, ["fusermount", "-u", str(disc)])
+if not mounted:
+    print("skip the disc image: fuseiso or xorriso cannot run here")
+
+driver = webdriver.Chrome(service=Service(DRIVER), options=options)
+try:
+    follow_links(driver, medium, "from a folder")
+    if mounted:
+        follow_links(driver, disc, "from the disc image")
+    driver.get(page.as_uri())
     texts = driver.execute_script(
         "return [...document.querySelectorAll('ol.entries li')].map(li => li.firstElementChild.textContent)")
     expect(texts == [d for _, d in entries], f"every entry in the list's order: {texts}")
@@ -184,15 +221,12 @@ try:
     expect(width[0] <= 320 and width[1] <= width[0], f"320 px wide without sideways scrolling: {width}")
     driver.save_screenshot(str(shots / "page-320.png"))
     driver.set_window_size(1024, 768)
-
-    # A click on each entry the browser shows arrives at that file.
-    for index in shown_by_browser:
-        driver.get(page.as_uri())
-        driver.find_elements(By.CSS_SELECTOR, "ol.entries a")[index - 1].click()
-        expect(driver.current_url == expected_links[index - 1][1],
-               f"a click on {expected_links[index - 1][0]!r} arrives at {driver.current_url}")
 finally:
     driver.quit()
+
+if mounted:
+    run = subprocess.run([check, str(disc)], capture_output=True, text=True)
+    expect("older than info.txt" not in run.stdout, f"the page on the disc agrees with the disc: {run.stdout}")
 
 # The page of the check's own is compared with the medium: a file renamed only in letter case.
 (medium / "index.htm").rename(medium / "INDEX.HTM")
@@ -200,7 +234,6 @@ run = subprocess.run([check, str(medium)], capture_output=True, text=True)
 expect("info.txt:1: warning: Start here.htm is older than info.txt: make it again" in run.stdout.splitlines(),
        f"the older page is a warning on line 1: {run.stdout}")
 
-shutil.rmtree(work, ignore_errors=True)
 print(f"screenshots in {shots}")
 if failures:
     print(f"FAIL [page]: {len(failures)} check(s) failed", file=sys.stderr)
