@@ -5,6 +5,7 @@ letter, and from the medium's disc image mounted with fuseiso), follows its link
 a reader does.
 
 Usage: test_page.py CHECK_PROGRAM SHOTS_FOLDER
+With SP_BUNDLE set (the bundle laid for the tests), the demo's bundled page is opened too.
 Exit status: 0 passed, 1 failed, 77 when Chromium, its driver, Selenium or html5lib is missing.
 """
 import atexit
@@ -14,6 +15,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import urllib.parse
 
 CHROMIUM = "/usr/bin/chromium"
 DRIVER = "/usr/bin/chromedriver"
@@ -163,6 +165,16 @@ try:
     follow_links(driver, medium, "from a folder")
     if mounted:
         follow_links(driver, disc, "from the disc image")
+    # The page scripts/bundle wrote for the demo medium reaches every document it links.
+    laid = pathlib.Path(os.environ.get("SP_BUNDLE", "/nonexistent")) / "medium"
+    if (laid / "Start here.htm").is_file():
+        driver.get((laid / "Start here.htm").as_uri())
+        hrefs = driver.execute_script("return [...document.querySelectorAll('a')].map(a => a.href)")
+        local = [h for h in hrefs if h.startswith("file:")]
+        lost = [h for h in local if not pathlib.Path(urllib.parse.unquote(urllib.parse.urlparse(h).path)).exists()]
+        expect(len(local) >= 5 and not lost, f"the bundled demo's page reaches every document it links: {lost}")
+    else:
+        print("skip the bundled demo: no bundle laid (SP_BUNDLE)")
     driver.get(page.as_uri())
     texts = driver.execute_script(
         "return [...document.querySelectorAll('ol.entries li')].map(li => li.firstElementChild.textContent)")

@@ -11,7 +11,7 @@ html{background:#fff;color:#000}
 body{margin:0;font-family:Arial,"Liberation Sans",Helvetica,sans-serif;font-size:1rem;line-height:1.45}
 .page{max-width:46rem;min-height:100vh;margin:0 auto;padding:0 1rem 1.5rem 1.25rem;border-left:4.5rem solid #000080;overflow-wrap:anywhere}
 header{padding:1rem 0 .5rem;text-align:right}
-h1{margin:0;font-size:1.6rem;font-weight:normal;letter-spacing:.06em;text-transform:uppercase;color:#000}
+h1{margin:0;font-size:1.5rem;font-weight:bold;letter-spacing:.02em;text-transform:uppercase;color:#000}
 h2{margin:1rem 0 .5rem;font-size:1.3rem;font-weight:normal;color:#000080}
 .entries{margin:0;padding-left:2rem}
 .entries li{margin:.35rem 0}
