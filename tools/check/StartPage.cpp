@@ -216,7 +216,9 @@ StartPageFacts factsOf(const std::string &mediumDir, const std::string &infoByte
 
 bool isOwnPage(const std::string &bytes)
 {
-    return bytes.find(StartPageMarker) != std::string::npos;
+    // Where the writer puts it, so that a document merely quoting it stays the author's.
+    const std::string start = std::string(StartPageDoctype) + StartPageMarker + "\n";
+    return bytes.compare(0, start.size(), start) == 0;
 }
 
 std::vector<std::string> pagesOf(const std::string &mediumDir, const FolderListing &folders)

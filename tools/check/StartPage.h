@@ -20,6 +20,9 @@ inline constexpr char StartPageName[] = "Start here.htm";
 inline constexpr char StartPageMarker[]
     = "<!-- Written by startprogram-check from info.txt; its make-start-page makes it again. -->";
 
+// The page's first line; the marker is its second.
+inline constexpr char StartPageDoctype[] = "<!DOCTYPE html>\n";
+
 // One entry of the list as the page shows it.
 struct StartPageEntry
 {
@@ -69,7 +72,7 @@ std::string programWord(const std::string &name, const std::string &firstBytes);
 // program finds it (a "\" or "/" path, letter case and a disc's ";1" ignored where needed).
 StartPageFacts factsOf(const std::string &mediumDir, const std::string &infoBytes, const MediumFiles &files);
 
-// True when the bytes are a page the check wrote.
+// True when the bytes are a page the check wrote: its marker on the second line.
 bool isOwnPage(const std::string &bytes);
 
 // The paths of every file at the medium's root named as the start page in any letter case.

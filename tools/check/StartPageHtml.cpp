@@ -82,7 +82,7 @@ std::string StartPageListHtml(const StartPageFacts &facts)
 
 std::string StartPageHtml(const StartPageFacts &facts)
 {
-    std::string html = "<!DOCTYPE html>\n";
+    std::string html = StartPageDoctype;
     html += std::string(StartPageMarker) + "\n";
     html += "<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
             "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
