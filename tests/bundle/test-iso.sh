@@ -44,7 +44,7 @@ fault="$(bash "$root/tests/bundle/check-notices.sh" "$work/medium")" || fail "$f
 # Joliet names as Windows reads them.
 joliet="$(xorriso -indev "$work/medium.iso" -rockridge off -joliet on -find / -exec lsdl 2>/dev/null)"
 for name in "/startprogram.exe" "/autorun.inf" "/info.txt" "/Product sheets/Quillmere overview.htm" \
-  "/Presumptions.htm"; do
+  "/Presumptions.htm" "/Start here.htm"; do
   grep -qF "'$name'" <<<"$joliet" || fail "Joliet has no '$name'"
 done
 

@@ -7,6 +7,7 @@
 #include "tools/check/ListWriter.h"
 #include "tools/check/MediumCheck.h"
 #include "tools/check/Names.h"
+#include "tools/check/StartPage.h"
 
 #include <gtest/gtest.h>
 
@@ -675,7 +676,8 @@ TEST(CheckWindow, FindsTheKitsMediumOffersTheMendsAndShowsDesktopPaths)
     EXPECT_FALSE(view.actions.openInformationFile);
 
     window.makeList();
-    EXPECT_EQ(view.messages, std::vector<std::string> {"Wrote info.txt with 1 entry."});
+    EXPECT_EQ(view.messages,
+              std::vector<std::string> {"Wrote info.txt with 1 entry." + std::string(StartPage::OfferAfterList)});
     EXPECT_EQ(view.summary, "Ready: 1 entry, no problems found.");
     EXPECT_FALSE(view.actions.makeList);
     window.openInformationFile();
@@ -693,6 +695,10 @@ TEST(CheckWindow, FindsTheKitsMediumOffersTheMendsAndShowsDesktopPaths)
               "1 error: mend the error before you hand the medium out.\n");
     window.setCount();
     EXPECT_EQ(view.summary, "Ready: 1 entry, no problems found.");
+    ASSERT_TRUE(view.actions.makeStartPage);
+    window.makeStartPage();
+    EXPECT_EQ(view.messages.back(), "Wrote Start here.htm for computers the start program cannot run on.");
+    EXPECT_TRUE(StartPage::isOwnPageAt("/K/kit/medium/Start here.htm", files));
 
     window.dropped("\\K\\kit\\tools\\startprogram-check.exe");
     EXPECT_EQ(view.messages.back().substr(0, 2), "! ");

@@ -73,7 +73,7 @@ mkdir -p "$work/unzipped"
 unzip -q "$zip" -d "$work/unzipped" || fail "unzip failed"
 kit="$work/unzipped/$name"
 for f in medium/startprogram.exe medium/startprogram medium/qt.conf medium/autorun.inf medium/autorun.sh \
-  medium/info.txt medium/index.htm medium/Presumptions.htm medium/THIRD-PARTY-NOTICES.txt \
+  medium/info.txt medium/index.htm medium/Presumptions.htm "medium/Start here.htm" medium/THIRD-PARTY-NOTICES.txt \
   medium/linux/lib/libQt6Core.so.6 medium/linux/plugins/platforms/libqxcb.so \
   tools/startprogram-check tools/startprogram-check.exe README.txt THIRD-PARTY-NOTICES.txt BUILD-INFO.txt; do
   [ -f "$kit/$f" ] || fail "the kit has no $f"
@@ -117,6 +117,9 @@ printf '<!DOCTYPE html><html lang="da"><head><meta charset="utf-8"><title>Æbleg
   tail -n +2 "$kit/medium/info.txt"
   printf '"Opskrifter\\Æblegrød med fløde.htm","Æblegrød - på dansk"\r\n'
 } >"$medium/info.txt"
+# As the guide says: after a change to the list, the start page is made again.
+"$kit/tools/startprogram-check" --make-start-page "$medium" >/dev/null 2>"$work/page.err" ||
+  fail "the start page of the author's medium: $(cat "$work/page.err")"
 out="$("$kit/tools/startprogram-check" "$medium" 2>"$work/check.err")" && [ -z "$out" ] ||
   fail "the Linux check of the author's medium: status $?, $out $(cat "$work/check.err")"
 

@@ -119,6 +119,13 @@ $screen"
     wr "$check" --console "$(win_path "$docs")" >"$work/out" 2>&1
     status=$?
     [ "$status" = 0 ] || fail "the written list does not check clean ($status): $(cat "$work/out")"
+    # The start page, as the list's message offers: written, and the medium still checks clean.
+    grep -q "Make the start page too" "$work/box" || fail "the list's message offers no start page: $(cat "$work/box")"
+    cdrv click "$title" 1012 || fail "could not press \"Make the start page\""
+    sdrv box 20 "$title" >"$work/box" || fail "no message after making the start page"
+    sdrv press-box "$title" ok
+    grep -q 'href="./Bilag/Oversigt.htm"' "$docs/Start here.htm" || fail "no start page written ($(cat "$work/box"))"
+    wr "$check" --console "$(win_path "$docs")" >"$work/out" 2>&1 || fail "the start page is not clean: $(cat "$work/out")"
 
     # The start program beside the list shows every entry, in the list's order.
     cleanup

@@ -221,7 +221,8 @@ int readWindow(const std::wstring &title)
     for (int row = 0; row < rows; ++row)
         print(L"row: " + cells.text(row, 0) + L"|" + cells.text(row, 1) + L"|" + cells.text(row, 2));
 
-    for (int id : {IDC_CHECK_AGAIN, IDC_CHECK_OPEN, IDC_CHECK_COPY, IDC_CHECK_MAKE_LIST, IDC_CHECK_SET_COUNT}) {
+    for (int id : {IDC_CHECK_AGAIN, IDC_CHECK_OPEN, IDC_CHECK_COPY, IDC_CHECK_MAKE_LIST, IDC_CHECK_SET_COUNT,
+                   IDC_CHECK_MAKE_START_PAGE}) {
         HWND button = GetDlgItem(window, id);
         if (button && IsWindowVisible(button) && IsWindowEnabled(button))
             print(L"button: " + std::to_wstring(id) + L" " + windowText(button));

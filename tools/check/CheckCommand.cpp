@@ -6,6 +6,7 @@
 #include "tools/check/ListWriter.h"
 #include "tools/check/MediumCheck.h"
 #include "tools/check/MediumFiles.h"
+#include "tools/check/StartPage.h"
 
 #include <optional>
 
@@ -14,11 +15,15 @@ namespace {
 constexpr char Usage[] = "usage: startprogram-check [DIR]\n"
                          "       startprogram-check --make-list DIR\n"
                          "       startprogram-check --set-count DIR\n"
+                         "       startprogram-check --make-start-page DIR\n"
                          "Checks DIR's info.txt (default: the current folder) as the start program reads it:\n"
                          "each finding on standard output as info.txt:LINE: error|warning: text, a summary on\n"
                          "standard error. Exit status: 0 clean, 1 warnings only, 2 errors.\n"
                          "--make-list writes DIR/info.txt listing every document below DIR (never over an\n"
-                         "existing one); --set-count writes the number of entries info.txt holds as its count.\n";
+                         "existing one); --set-count writes the number of entries info.txt holds as its count;\n"
+                         "--make-start-page writes DIR/Start here.htm, the list as a page for any browser (not\n"
+                         "while info.txt has an error but a missing file; never over a page the check did not\n"
+                         "write).\n";
 
 std::string joined(const std::string &dir, const std::string &name)
 {
@@ -161,7 +166,7 @@ MendResult WriteCountOfEntries(const std::string &mediumDir, MediumFiles &files)
 int RunCheckCommand(const std::vector<std::string> &arguments, const std::string &currentDir, MediumFiles &files,
                     CheckOutput &output)
 {
-    enum class Action { Check, MakeList, SetCount } action = Action::Check;
+    enum class Action { Check, MakeList, SetCount, MakeStartPage } action = Action::Check;
     std::optional<std::string> path;
     for (const std::string &argument : arguments) {
         if (argument == "-h" || argument == "--help") {
@@ -172,6 +177,10 @@ int RunCheckCommand(const std::vector<std::string> &arguments, const std::string
             continue; // the console is what this run writes to anyway
         if ((argument == "--make-list" || argument == "--set-count") && action == Action::Check) {
             action = argument == "--make-list" ? Action::MakeList : Action::SetCount;
+            continue;
+        }
+        if (argument == "--make-start-page" && action == Action::Check) {
+            action = Action::MakeStartPage;
             continue;
         }
         if (path || (argument.size() > 1 && argument.front() == '-')) {
@@ -191,8 +200,9 @@ int RunCheckCommand(const std::vector<std::string> &arguments, const std::string
         return 2;
     }
     if (action != Action::Check) {
-        const MendResult result
-            = action == Action::MakeList ? WriteEntryList(folder, files) : WriteCountOfEntries(folder, files);
+        const MendResult result = action == Action::MakeStartPage ? WriteStartPage(folder, files)
+            : action == Action::MakeList                          ? WriteEntryList(folder, files)
+                                                                  : WriteCountOfEntries(folder, files);
         output.err("startprogram-check: " + result.message + '\n');
         if (!result.done)
             return 2;

@@ -12,6 +12,7 @@ inline constexpr char OpenInformationFile[] = "&Open info.txt";
 inline constexpr char Copy[] = "&Copy";
 inline constexpr char MakeList[] = "Make the &list";
 inline constexpr char SetCount[] = "&Set the count";
+inline constexpr char MakeStartPage[] = "Make the start &page";
 inline constexpr char Close[] = "Close";
 inline constexpr char FindingsLabel[] = "&Findings:";
 inline constexpr char LineColumn[] = "Line";

@@ -19,6 +19,7 @@ struct CheckActions
     bool copy = false;
     bool makeList = false;
     bool setCount = false;
+    bool makeStartPage = false;
 };
 
 // The check's window as its behaviour drives it. Texts are UTF-8; paths are as the

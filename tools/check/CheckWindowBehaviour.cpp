@@ -4,6 +4,7 @@
 #include "tools/check/CheckCommand.h"
 #include "tools/check/CheckTexts.h"
 #include "tools/check/MediumFiles.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <optional>
@@ -100,6 +101,7 @@ void CheckWindowBehaviour::check(const std::string &folder)
     actions.openInformationFile = m_report.hasInformationFile;
     actions.makeList = !m_report.hasInformationFile && InformationFileNamesIn(folder, m_files).empty();
     actions.setCount = m_report.countIsTheOnlyError;
+    actions.makeStartPage = m_report.hasInformationFile; // it says why when info.txt is not ready
     m_view.showActions(actions);
 }
 
@@ -121,7 +123,7 @@ void CheckWindowBehaviour::makeList()
         return;
     const MendResult result = WriteEntryList(m_folder, m_files);
     check(m_folder);
-    m_view.showMessage(result.message, !result.done);
+    m_view.showMessage(result.message + (result.done ? StartPage::OfferAfterList : ""), !result.done);
 }
 
 void CheckWindowBehaviour::setCount()
@@ -129,6 +131,15 @@ void CheckWindowBehaviour::setCount()
     if (m_folder.empty())
         return;
     const MendResult result = WriteCountOfEntries(m_folder, m_files);
+    check(m_folder);
+    m_view.showMessage(result.message, !result.done);
+}
+
+void CheckWindowBehaviour::makeStartPage()
+{
+    if (m_folder.empty())
+        return;
+    const MendResult result = WriteStartPage(m_folder, m_files);
     check(m_folder);
     m_view.showMessage(result.message, !result.done);
 }

@@ -28,6 +28,7 @@ public:
     void copyReport();
     void makeList();
     void setCount();
+    void makeStartPage();
 
     // The folder checked, with "/" separators; empty for none.
     const std::string &folder() const { return m_folder; }

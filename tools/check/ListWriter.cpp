@@ -6,6 +6,7 @@
 #include "texts/ProductTexts.h"
 #include "tools/check/MediumFiles.h"
 #include "tools/check/Names.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -156,7 +157,8 @@ public:
         for (const std::string &name : m_files.entries(folder)) {
             const std::string path = joined(folder, name, '/');
             if (name.front() == '.' || isSystemFolder(name) || m_files.isHidden(path)
-                || (relative.empty() && isPartOfMedium(name)) || !m_files.exists(path))
+                || (relative.empty() && (isPartOfMedium(name) || StartPage::isOwnPageAt(path, m_files)))
+                || !m_files.exists(path))
                 continue;
             const bool isFolder = m_files.isFolder(path);
             const std::string why = isFolder && m_files.isLink(path)

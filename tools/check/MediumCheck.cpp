@@ -10,6 +10,7 @@
 #include "texts/ProductTexts.h"
 #include "tools/check/FileSystems.h"
 #include "tools/check/Names.h"
+#include "tools/check/StartPage.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -436,6 +437,8 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
         return result;
     }
     result.hasInformationFile = true;
+    if (const std::optional<std::string> outdated = StartPage::outdatedPageWarning(dir, *infoBytes, folders))
+        report.warning(1, *outdated);
 
     const DecodedText decoded = decodeInformationFile(*infoBytes);
     const bool unmarkedUtf16 = looksLikeUnmarkedUtf16(*infoBytes);

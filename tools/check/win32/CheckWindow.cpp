@@ -190,6 +190,8 @@ void CheckWindow::createControls()
     m_copy = child(L"BUTTON", CheckTexts::Copy, BS_PUSHBUTTON | WS_TABSTOP, IDC_CHECK_COPY);
     m_makeList = child(L"BUTTON", CheckTexts::MakeList, BS_PUSHBUTTON | WS_TABSTOP, IDC_CHECK_MAKE_LIST);
     m_setCount = child(L"BUTTON", CheckTexts::SetCount, BS_PUSHBUTTON | WS_TABSTOP, IDC_CHECK_SET_COUNT);
+    m_makeStartPage
+        = child(L"BUTTON", CheckTexts::MakeStartPage, BS_PUSHBUTTON | WS_TABSTOP, IDC_CHECK_MAKE_START_PAGE);
     m_close = child(L"BUTTON", CheckTexts::Close, BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL);
 
     SendMessageW(m_findings, LVM_SETEXTENDEDLISTVIEWSTYLE, 0,
@@ -206,7 +208,8 @@ void CheckWindow::createControls()
     }
     ShowWindow(m_makeList, SW_HIDE);
     ShowWindow(m_setCount, SW_HIDE);
-    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount})
+    ShowWindow(m_makeStartPage, SW_HIDE);
+    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount, m_makeStartPage})
         EnableWindow(button, FALSE);
 }
 
@@ -268,7 +271,7 @@ SIZE CheckWindow::minimumClientSize() const
 {
     const auto px = [&](int value) { return Dpi::pixels(value, m_dpi); };
     int buttons = 0;
-    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount, m_close})
+    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount, m_makeStartPage, m_close})
         buttons
             += std::max(px(ButtonMinWidth), textWidth(m_font.get(), button) + 2 * px(ButtonPadding)) + px(ButtonGap);
     const int height = lineHeight(m_hwnd, m_font.get());
@@ -293,7 +296,7 @@ void CheckWindow::layout()
         return std::max(px(ButtonMinWidth), textWidth(m_font.get(), button) + 2 * px(ButtonPadding));
     };
 
-    HDWP batch = BeginDeferWindowPos(12);
+    HDWP batch = BeginDeferWindowPos(13);
     const auto place = [&](HWND control, int x, int y, int w, int h) {
         if (batch)
             batch = DeferWindowPos(batch, control, nullptr, x, y, std::max(w, 0), std::max(h, 0),
@@ -330,7 +333,7 @@ void CheckWindow::layout()
 
     // The buttons that apply, left to right; Close on the right.
     int x = px(Margin);
-    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount}) {
+    for (HWND button : {m_checkAgain, m_open, m_copy, m_makeList, m_setCount, m_makeStartPage}) {
         if (!(GetWindowLongW(button, GWL_STYLE) & WS_VISIBLE))
             continue; // hidden: not offered for this medium
         const int w = buttonWidth(button);
@@ -416,8 +419,8 @@ void CheckWindow::showActions(const CheckActions &actions)
     EnableWindow(m_checkAgain, actions.checkAgain);
     EnableWindow(m_open, actions.openInformationFile);
     EnableWindow(m_copy, actions.copy);
-    for (auto [button, offered] :
-         {std::pair {m_makeList, actions.makeList}, std::pair {m_setCount, actions.setCount}}) {
+    for (auto [button, offered] : {std::pair {m_makeList, actions.makeList}, std::pair {m_setCount, actions.setCount},
+                                   std::pair {m_makeStartPage, actions.makeStartPage}}) {
         EnableWindow(button, offered);
         ShowWindow(button, offered ? SW_SHOWNA : SW_HIDE);
     }
@@ -506,6 +509,9 @@ void CheckWindow::onCommand(WORD id)
         break;
     case IDC_CHECK_SET_COUNT:
         m_behaviour->setCount();
+        break;
+    case IDC_CHECK_MAKE_START_PAGE:
+        m_behaviour->makeStartPage();
         break;
     default:
         break;

@@ -65,7 +65,7 @@ private:
     HWND m_folderLabel = nullptr, m_folder = nullptr, m_choose = nullptr;
     HWND m_summary = nullptr, m_findingsLabel = nullptr, m_findings = nullptr;
     HWND m_checkAgain = nullptr, m_open = nullptr, m_copy = nullptr, m_makeList = nullptr, m_setCount = nullptr,
-         m_close = nullptr;
+         m_makeStartPage = nullptr, m_close = nullptr;
     HWND m_lastFocus = nullptr;
 
     ScopedGdiObj<HFONT> m_font, m_summaryFont;

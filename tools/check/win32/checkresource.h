@@ -15,4 +15,5 @@
 #define IDC_CHECK_COPY 1009
 #define IDC_CHECK_MAKE_LIST 1010
 #define IDC_CHECK_SET_COUNT 1011
+#define IDC_CHECK_MAKE_START_PAGE 1012
 // Close is IDCANCEL (2), so that Esc, through the dialog manager, closes the window.
