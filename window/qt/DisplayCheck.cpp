@@ -26,18 +26,10 @@ public:
     StandardErrorAside()
         : m_saved(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1))
     {
-        if (m_saved < 0)
-            return;
-        if (pipe2(m_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0 || dup2(m_pipe[1], STDERR_FILENO) < 0) {
+        if (m_saved >= 0 && (pipe2(m_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0 || dup2(m_pipe[1], STDERR_FILENO) < 0))
             closeAll();
-            return;
-        }
     }
-    ~StandardErrorAside()
-    {
-        restore();
-        closeAll();
-    }
+    ~StandardErrorAside() { restore(); }
     StandardErrorAside(const StandardErrorAside &) = delete;
     StandardErrorAside &operator=(const StandardErrorAside &) = delete;
 
@@ -53,6 +45,7 @@ public:
         std::array<char, 512> buffer {};
         for (ssize_t n; (n = read(m_pipe[0], buffer.data(), buffer.size())) > 0 && said.size() < 4096;)
             said.append(buffer.data(), static_cast<std::size_t>(n));
+        closeAll();
         return said;
     }
 
