@@ -8,7 +8,8 @@ std::optional<std::string> programAddress(const Session &session,
                                           const std::function<std::optional<std::string>()> &busOfDisplay)
 {
     // The session's own address is used as it is, and its user bus libdbus finds itself.
-    if (session.address || session.userBus)
+    // An empty address is none: libdbus takes it as unset and autolaunches.
+    if ((session.address && !session.address->empty()) || session.userBus)
         return std::nullopt;
     // Without a display libdbus autolaunches nothing.
     if (!session.display || session.display->empty())

@@ -18,7 +18,7 @@ inline constexpr char NoBus[] = "disabled:";
 // What the session offers the program.
 struct Session
 {
-    std::optional<std::string> address; // DBUS_SESSION_BUS_ADDRESS as the desktop set it
+    std::optional<std::string> address; // DBUS_SESSION_BUS_ADDRESS as the desktop set it (empty: none)
     bool userBus = false; // $XDG_RUNTIME_DIR/bus is a socket of this user
     std::optional<std::string> display; // DISPLAY
 };

@@ -37,13 +37,16 @@ grep -q '^== Written offer of the source code' <<<"$text" && grep -qF "Write to 
 
 common=/usr/share/common-licenses
 [ -d "$common" ] || fault "no $common here to compare the licence texts with"
-# The text a reference leads to in common-licenses: "GPL-2+" and "GPL-2.0" are GPL-2,
-# "LGPL" is where the link leads.
+# The text a reference leads to in common-licenses, read as scripts/bundle reads it:
+# "GPL-2+", "GPL-2.0", "GPL-2.0-or-later" and "GPL-2.0-only" are GPL-2, "LGPL" is where the
+# link leads.
 resolve() {
   local name="${1%.}"
   name="${name%+}"
+  name="${name%-or-later}"
+  name="${name%-only}"
   for name in "$name" "${name%.0}"; do
-    [ -n "$name" ] && [ -e "$common/$name" ] && { basename "$(readlink -f "$common/$name")"; return 0; }
+    [ -n "$name" ] && [ -f "$common/$name" ] && { basename "$(readlink -f "$common/$name")"; return 0; }
   done
   return 1
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The program on an X display whose session has no D-Bus session bus (startx, ssh, a
 # kiosk) where dbus-launch is installed, on the display in $DISPLAY: it leaves no bus
-# behind, takes a bus already autolaunched for the display, and what it launches gets
-# the desktop's own environment. Usage: session-bus.sh PROGRAM BUS-SELECTIONS
-# (BUS-SELECTIONS: the helper that names the display's announced session buses).
+# behind (nor where the bus address is set but empty), takes a bus already autolaunched
+# for the display, and what it launches gets the desktop's own environment.
+# Usage: session-bus.sh PROGRAM BUS-SELECTIONS (BUS-SELECTIONS: the helper that names
+# the display's announced session buses).
 # Like e2e.sh it lays out its own medium and home, bounds every wait and ends every
 # process it started, by its id.
 set -u
@@ -92,7 +93,9 @@ run_program() {
   kill -0 "$app" 2>/dev/null && fail "Esc did not end the program"
   wait "$app" 2>/dev/null
   app=""
-  [ "$(cat "$record")" = "file://$medium/index.htm unset" ] || fail "the desktop was given: $(cat "$record")"
+  # The opener gets the address as the desktop gave it (unset or empty), not the program's own.
+  [ "$(cat "$record")" = "file://$medium/index.htm ${DBUS_SESSION_BUS_ADDRESS-unset}" ] ||
+    fail "the desktop was given: $(cat "$record")"
 }
 
 # 1. No bus anywhere: the program starts none.
@@ -101,6 +104,13 @@ announced="$("$selections")" || fail "the display's selections could not be read
 [ -z "$announced" ] || fail "a bus was announced on the display: $announced"
 [ -z "$(display_buses)" ] || fail "bus processes left for the display: $(display_buses | xargs ps -o pid=,args= -p)"
 echo "no bus: none started"
+
+# An empty address is no address: libdbus would autolaunch for it as for none.
+DBUS_SESSION_BUS_ADDRESS="" run_program
+announced="$("$selections")" || fail "the display's selections could not be read"
+[ -z "$announced" ] || fail "an empty address: a bus was announced on the display: $announced"
+[ -z "$(display_buses)" ] || fail "an empty address: bus processes left: $(display_buses | xargs ps -o pid=,args= -p)"
+echo "empty address: none started"
 
 # 2. A bus autolaunched for the display before the program: the program connects to it,
 # and starts no other.

@@ -9,9 +9,9 @@
 #   hidden and hands the Danish document to the desktop; the exe under Wine lists the
 #   entries; a copy without execute bits starts through autorun.sh;
 # - the same sources in another folder give the same zip, made by a caller whose
-#   environment sets compiler flags, locale and time zone, and with a build folder that
-#   was configured with other flags before; a working tree with uncommitted changes is
-#   refused;
+#   environment sets compiler flags, locale and time zone, and with a build folder of an
+#   earlier release configured with other flags since (kept, its flags taken afresh); a
+#   working tree with uncommitted changes is refused;
 # - a kit signed with a throwaway certificate verifies against its CA, and taking the
 #   signatures off gives back the unsigned kit's exes; a wrong password or a file that
 #   is no certificate stops the release without a zip.
@@ -183,11 +183,25 @@ copy="$work/another place/startprogram"
 mkdir -p "$copy"
 (cd "$root" && { git ls-files -z -co --exclude-standard; find .git -print0; } | tar --null --no-recursion -T - -cf -) |
   tar -xf - -C "$copy" || fail "could not copy the sources"
-CXXFLAGS=-fno-inline cmake -S "$copy" -B "$copy/build-release-windows" -DCMAKE_TOOLCHAIN_FILE="$copy/cmake/mingw-w64-i686.cmake" \
-  -DCMAKE_BUILD_TYPE=Release >"$work/stale.log" 2>&1 || fail "could not configure a build folder: $(tail -n 5 "$work/stale.log")"
+# A folder the release made before (its generator and compilers, and its record of them),
+# configured since by the caller with a flag of their own: the release keeps the folder and
+# takes the flags afresh.
+stale="$copy/build-release-windows"
+(cd "$copy" && env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME="$work" CXXFLAGS=-fno-inline \
+  cmake -S . -B build-release-windows -G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake \
+  -DCMAKE_BUILD_TYPE=Release -DSTARTPROGRAM_WERROR=ON) >"$work/stale.log" 2>&1 ||
+  fail "could not configure a build folder: $(tail -n 5 "$work/stale.log")"
+eval "$(grep '^chosen() ' "$copy/scripts/release")"
+declare -F chosen >/dev/null || fail "scripts/release has no chosen() that writes its record of a build folder"
+chosen "$stale" >"$stale/release-configuration"
+grep -q '^CMAKE_CXX_FLAGS:STRING=.*-fno-inline' "$stale/CMakeCache.txt" || fail "the stale folder does not hold the caller's flag"
+touch "$stale/kept-by-the-release"
 CFLAGS=-g CXXFLAGS=-g CPPFLAGS=-DHOSTILE LDFLAGS=-Wl,-O1 LANG=da_DK.UTF-8 TZ=Pacific/Auckland \
   bash "$copy/scripts/release" --allow-dirty "$work/again" >"$work/again.log" 2>&1 ||
   fail "scripts/release in another folder failed: $(tail -n 20 "$work/again.log")"
+[ -e "$stale/kept-by-the-release" ] || fail "the release started its own build folder afresh instead of keeping it"
+! grep -q -- '-fno-inline' "$stale/CMakeCache.txt" ||
+  fail "the kept build folder still holds the caller's flag: $(grep -- '-fno-inline' "$stale/CMakeCache.txt")"
 cmp -s "$work/again/SHA256SUMS" "$kit_dir/SHA256SUMS" ||
   fail "the same sources in another folder gave another zip: $(cat "$work/again/SHA256SUMS") vs $(cat "$kit_dir/SHA256SUMS")"
 cmp -s "$copy/build-release-windows/startprogram.exe" "$kit/medium/startprogram.exe" ||

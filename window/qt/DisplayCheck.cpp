@@ -1,16 +1,13 @@
 #include "window/qt/DisplayCheck.h"
 
+#include <algorithm>
+#include <array>
 #include <cctype>
-#include <cerrno>
-#include <cstddef>
 #include <cstdlib>
-#include <cstring>
 #include <fcntl.h>
-#include <netdb.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
+#include <wayland-client.h>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -20,102 +17,104 @@ std::string environment(const char *name)
     return value ? value : "";
 }
 
-// A probe's socket, closed when the probe is done.
-class Socket
+// Standard error, led into a pipe while libxcb connects: libxcb writes an X server's
+// refusal there itself, and the program's own line is to be the only one on it. Where
+// standard error is closed nothing is led aside (a pipe would take its number).
+class StandardErrorAside
 {
 public:
-    explicit Socket(int fd)
-        : m_fd(fd)
-    { }
-    ~Socket()
+    StandardErrorAside()
+        : m_saved(fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1))
     {
-        if (m_fd >= 0)
-            close(m_fd);
+        if (m_saved >= 0 && (pipe2(m_pipe.data(), O_CLOEXEC | O_NONBLOCK) != 0 || dup2(m_pipe[1], STDERR_FILENO) < 0))
+            closeAll();
     }
-    Socket(const Socket &) = delete;
-    Socket &operator=(const Socket &) = delete;
-    int fd() const { return m_fd; }
+    ~StandardErrorAside() { restore(); }
+    StandardErrorAside(const StandardErrorAside &) = delete;
+    StandardErrorAside &operator=(const StandardErrorAside &) = delete;
+
+    // Puts standard error back and returns what was written meanwhile.
+    std::string restore()
+    {
+        std::string said;
+        if (m_saved < 0 || m_pipe[0] < 0)
+            return said;
+        dup2(m_saved, STDERR_FILENO);
+        close(m_pipe[1]);
+        m_pipe[1] = -1;
+        std::array<char, 512> buffer {};
+        for (ssize_t n; (n = read(m_pipe[0], buffer.data(), buffer.size())) > 0 && said.size() < 4096;)
+            said.append(buffer.data(), static_cast<std::size_t>(n));
+        closeAll();
+        return said;
+    }
 
 private:
-    int m_fd;
+    void closeAll()
+    {
+        for (int &fd : m_pipe) {
+            if (fd >= 0)
+                close(fd);
+            fd = -1;
+        }
+        if (m_saved >= 0)
+            close(m_saved);
+        m_saved = -1;
+    }
+
+    int m_saved;
+    std::array<int, 2> m_pipe {-1, -1};
 };
 
-// Whether a server listens on the local socket at PATH (in the abstract namespace when
-// ABSTRACT, where libxcb looks first).
-bool unixSocketAnswers(const std::string &path, bool abstract)
+// The words for an X server's own reason for refusing a connection (its first line):
+// "Authorization required, but no authorization protocol specified", "Invalid
+// MIT-MAGIC-COOKIE-1 key" and "No protocol specified" all mean the client lacks the key.
+std::string refusal(const std::string &said)
 {
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    const std::size_t start = abstract ? 1 : 0;
-    if (start + path.size() >= sizeof address.sun_path)
-        return false;
-    std::memcpy(address.sun_path + start, path.data(), path.size());
-    const auto length
-        = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + start + path.size() + (abstract ? 0 : 1));
-    const Socket probe(socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
-    return probe.fd() >= 0 && connect(probe.fd(), reinterpret_cast<const sockaddr *>(&address), length) == 0;
-}
-
-// Whether HOST accepts a connection on PORT within a few seconds (an X display
-// forwarded by ssh is "localhost:10").
-bool tcpPortAnswers(const std::string &host, int port)
-{
-    addrinfo hints {};
-    hints.ai_socktype = SOCK_STREAM;
-    addrinfo *found = nullptr;
-    if (getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
-        return false;
-    bool answers = false;
-    for (const addrinfo *a = found; a && !answers; a = a->ai_next) {
-        const Socket probe(socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol));
-        if (probe.fd() < 0)
-            continue;
-        if (connect(probe.fd(), a->ai_addr, a->ai_addrlen) == 0) {
-            answers = true;
-        } else if (errno == EINPROGRESS) {
-            pollfd wait {probe.fd(), POLLOUT, 0};
-            int error = 0;
-            socklen_t size = sizeof error;
-            answers = poll(&wait, 1, 5000) == 1 && getsockopt(probe.fd(), SOL_SOCKET, SO_ERROR, &error, &size) == 0
-                && error == 0;
-        }
+    std::string line = said.substr(0, said.find_first_of("\r\n"));
+    line.erase(std::remove(line.begin(), line.end(), '\0'), line.end());
+    std::string lower = line;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    for (const char *word : {"authori", "cookie", "no protocol specified"}) {
+        if (lower.find(word) != std::string::npos)
+            return "refused the connection: not authorised";
     }
-    freeaddrinfo(found);
-    return answers;
+    const std::size_t last = line.find_last_not_of(" \t.");
+    return "refused the connection" + (last == std::string::npos ? "" : ": " + line.substr(0, last + 1));
 }
 
-// Whether the X server DISPLAY names accepts a connection where libxcb would reach it:
-// ":N" and "unix:N" on the local socket, "host:N" on TCP port 6000 + N. Forms this
-// does not know (a socket path, a protocol prefix, DECnet's "::") are left to Qt.
-bool xDisplayAnswers(const std::string &display)
+// What keeps Qt's xcb platform from the X server DISPLAY names, or nothing: connecting
+// as it connects (libxcb reads the display's authorisation itself, and falls back from
+// the local socket to TCP for ":N"), then letting go at once.
+std::string xVerdict(const std::string &display)
 {
-    const std::size_t colon = display.rfind(':');
-    if (colon == std::string::npos)
-        return false;
-    const std::string host = display.substr(0, colon);
-    if (host.find('/') != std::string::npos || (!host.empty() && host.back() == ':'))
-        return true;
-    std::size_t end = colon + 1;
-    while (end < display.size() && std::isdigit(static_cast<unsigned char>(display[end])) && end - colon <= 5)
-        ++end;
-    if (end == colon + 1 || (end < display.size() && display[end] != '.'))
-        return false;
-    const int number = std::stoi(display.substr(colon + 1, end - colon - 1));
-    if (host.empty() || host == "unix") {
-        const std::string path = "/tmp/.X11-unix/X" + std::to_string(number);
-        return unixSocketAnswers(path, true) || unixSocketAnswers(path, false);
-    }
-    return tcpPortAnswers(host, 6000 + number);
+    StandardErrorAside aside;
+    int screen = 0;
+    xcb_connection_t *connection = xcb_connect(display.c_str(), &screen);
+    const int error = xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    const std::string said = aside.restore();
+    if (error == 0)
+        return {};
+    if (error == XCB_CONN_CLOSED_INVALID_SCREEN)
+        return "has no such screen";
+    // A server that answered and refused has said why.
+    return said.empty() ? "does not answer" : refusal(said);
 }
 
-// Whether the Wayland compositor a client would connect to accepts it: WAYLAND_DISPLAY
-// ("wayland-0" when unset) in XDG_RUNTIME_DIR, or an absolute path.
-bool waylandAnswers(const std::string &name)
+// What keeps Qt's Wayland platform from the compositor NAME names (WAYLAND_DISPLAY,
+// "wayland-0" when unset: a name in XDG_RUNTIME_DIR, or an absolute path), or nothing.
+std::string waylandVerdict(const std::string &name)
 {
-    if (name.front() == '/')
-        return unixSocketAnswers(name, false);
-    const std::string runtime = environment("XDG_RUNTIME_DIR");
-    return !runtime.empty() && unixSocketAnswers(runtime + "/" + name, false);
+    // libwayland would log a line of its own for a name without a runtime folder.
+    if (name.front() != '/' && environment("XDG_RUNTIME_DIR").rfind('/', 0) != 0)
+        return "does not answer";
+    wl_display *display = wl_display_connect(name.c_str());
+    if (!display)
+        return "does not answer";
+    wl_display_disconnect(display);
+    return {};
 }
 
 } // namespace
@@ -128,15 +127,22 @@ std::string noDisplayReason()
         return {};
     const std::string x = environment("DISPLAY");
     const std::string wayland = environment("WAYLAND_DISPLAY");
-    if (waylandAnswers(wayland.empty() ? "wayland-0" : wayland) || (!x.empty() && xDisplayAnswers(x)))
+    const std::string waylandSeen = waylandVerdict(wayland.empty() ? "wayland-0" : wayland);
+    if (waylandSeen.empty())
+        return {};
+    const std::string xSeen = x.empty() ? std::string() : xVerdict(x);
+    if (!x.empty() && xSeen.empty())
         return {};
     const std::string prefix = "startprogram: no screen to show the window on: ";
     if (x.empty() && wayland.empty())
         return prefix + "neither DISPLAY nor WAYLAND_DISPLAY is set (start it from a desktop session)";
-    std::string seen;
-    if (!x.empty())
-        seen = "the X display \"" + x + "\"";
-    if (!wayland.empty())
-        seen += (seen.empty() ? "the Wayland display \"" : " and the Wayland display \"") + wayland + "\"";
-    return prefix + seen + (x.empty() || wayland.empty() ? " does not answer" : " do not answer");
+    const std::string xNamed = "the X display \"" + x + "\"";
+    const std::string waylandNamed = "the Wayland display \"" + wayland + "\"";
+    if (wayland.empty())
+        return prefix + xNamed + " " + xSeen;
+    if (x.empty())
+        return prefix + waylandNamed + " " + waylandSeen;
+    if (xSeen == waylandSeen)
+        return prefix + xNamed + " and " + waylandNamed + " do not answer";
+    return prefix + xNamed + " " + xSeen + ", and " + waylandNamed + " " + waylandSeen;
 }
