@@ -8,38 +8,18 @@
 set -u
 program="$1"
 
-# The system's python, which has the GObject bindings; one found first on PATH may not.
-reader_python=/usr/bin/python3
-launcher=/usr/libexec/at-spi-bus-launcher
-for tool in dbus-daemon xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: no $tool" >&2; exit 77; }
-done
-[ -x "$launcher" ] || { echo "SKIP: no $launcher (at-spi2-core)" >&2; exit 77; }
-"$reader_python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)" >&2; exit 77; }
+# shellcheck source=tests/e2e/reader.sh
+. "$(dirname "${BASH_SOURCE[0]}")/reader.sh"
+need_reader_tools xdotool
 
 work="$(mktemp -d)"
 medium="$work/medium"
 home="$work/home"
 record="$work/xdg-open.calls"
-mkdir -p "$medium" "$home/.config" "$work/bin" "$work/runtime"
-chmod 700 "$work/runtime"
-app=""
-bus=""
-a11y=""
-
-# A process and everything it started (the buses start their services themselves).
-stop_tree() {
-  local pid="$1" child
-  for child in $(ps -o pid= --ppid "$pid" 2>/dev/null); do stop_tree "$child"; done
-  kill "$pid" 2>/dev/null
-  for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
-  kill -9 "$pid" 2>/dev/null
-}
+mkdir -p "$medium" "$home/.config" "$work/bin"
 
 cleanup() {
-  [ -n "$app" ] && stop_tree "$app"
-  [ -n "$a11y" ] && stop_tree "$a11y"
-  [ -n "$bus" ] && stop_tree "$bus"
+  stop_reader_session
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -59,59 +39,25 @@ printf '%s\r\n' 2 '"index.htm","First entry"' '"second page.htm","Second entry"'
 # Leave this program running: the box is ticked and nothing ends the program under the reader.
 printf '[Zezuzav]\nStartSide=index.htm\nLukVedStart=False\n' > "$home/.config/Varnholt Danmark.ini"
 
-export XDG_RUNTIME_DIR="$work/runtime" HOME="$home" XDG_CONFIG_HOME="$home/.config"
+export HOME="$home" XDG_CONFIG_HOME="$home/.config"
 export XDG_DATA_HOME="$home/.local/share" LANG=C.UTF-8 LC_ALL=C.UTF-8
-unset XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION AT_SPI_BUS_ADDRESS
+start_reader_buses
+PATH="$work/bin:$PATH" XDG_OPEN_RECORD="$record" start_for_reader "$medium/startprogram"
 
-# A session bus of this test's own: the address, then the id, one a line.
-dbus-daemon --session --fork --print-address=1 --print-pid=1 > "$work/session" 2>"$work/dbus.err" \
-  || fail "no session bus: $(cat "$work/dbus.err")"
-{ read -r address; read -r bus; } < "$work/session"
-if [ -z "$address" ] || [ -z "$bus" ]; then fail "the session bus named no address or id"; fi
-export DBUS_SESSION_BUS_ADDRESS="$address"
-
-# The accessibility bus, found by readers and by Qt through the session bus.
-"$launcher" --launch-immediately >"$work/launcher" 2>&1 &
-a11y=$!
-registered=""
-for _ in $(seq 100); do
-  if dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress >/dev/null 2>&1; then
-    registered=yes
-    break
-  fi
-  sleep 0.1
-done
-[ -n "$registered" ] || fail "the accessibility bus did not come up"
-
-PATH="$work/bin:$PATH" XDG_OPEN_RECORD="$record" QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
-  "$medium/startprogram" >"$work/stdout" 2>&1 &
-app=$!
-
-timeout 90 "$reader_python" - "$app" <<'READER' || fail "the reader did not find what it looked for"
+read_as_reader - "$app" <<'READER' || fail "the reader did not find what it looked for"
 import subprocess
 import sys
 import time
 
 import pyatspi
 from gi.repository import GLib
+from reader import find_application, list_entries
 
 pid = int(sys.argv[1])
 
 
 def say(text):
     print(text, flush=True)
-
-
-def find_application():
-    for _ in range(200):
-        desktop = pyatspi.Registry.getDesktop(0)
-        for application in desktop:
-            if application is not None and application.get_process_id() == pid:
-                for frame in application:
-                    if frame is not None and frame.getRole() == pyatspi.ROLE_FRAME and frame.name == "Startprogram":
-                        return application, frame
-        time.sleep(0.1)
-    return None, None
 
 
 def walk(node, depth, out):
@@ -130,7 +76,7 @@ def check(condition, message):
         sys.exit(1)
 
 
-application, frame = find_application()
+application, frame = find_application(pid)
 check(frame is not None, 'no application with a frame named "Startprogram"')
 say("application %r, frame %r" % (application.name, frame.name))
 
@@ -157,6 +103,8 @@ labels = [r for r in combo.getRelationSet() if r.getRelationType() == pyatspi.RE
 check(len(labels) == 1 and labels[0].getNTargets() == 1, "the list has no label")
 check(labels[0].getTarget(0).name == "Choose:", "the list is labelled %r" % labels[0].getTarget(0).name)
 check(labels[0].getTarget(0).getRole() == pyatspi.ROLE_LABEL, "the list's label is no label")
+entries = list_entries(frame)
+check(entries == ["First entry", "Second entry"], "the list reads %r" % entries)
 
 box = one(pyatspi.ROLE_CHECK_BOX, "Leave this program running")
 check(box.getState().contains(pyatspi.STATE_CHECKED), "the check box does not read as ticked")
