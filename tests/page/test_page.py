@@ -2,9 +2,9 @@
 """The medium's start page in a real browser: the check writes it for a medium of Danish names,
 and headless Chromium opens it from file:// (from a folder whose name has a space and a Danish
 letter, and from the medium's disc image mounted with fuseiso), follows its links and reads it as
-a reader does.
+a reader does; the running program, read through AT-SPI, lists the page's entries.
 
-Usage: test_page.py CHECK_PROGRAM SHOTS_FOLDER
+Usage: test_page.py CHECK_PROGRAM PROGRAM SHOTS_FOLDER
 With SP_BUNDLE set (the bundle laid for the tests), the demo's bundled page is opened too.
 Exit status: 0 passed, 1 failed, 77 when Chromium, its driver, Selenium or html5lib is missing.
 """
@@ -32,7 +32,8 @@ if not (os.access(CHROMIUM, os.X_OK) and os.access(DRIVER, os.X_OK)):
     print("SKIP [page]: Debian's chromium and chromium-driver are not installed", file=sys.stderr)
     sys.exit(77)
 
-check, shots = sys.argv[1], pathlib.Path(sys.argv[2])
+check, program, shots = sys.argv[1], sys.argv[2], pathlib.Path(sys.argv[3])
+tests = pathlib.Path(__file__).resolve().parent.parent
 failures = []
 
 
@@ -144,6 +145,7 @@ def follow_links(driver, top, where):
         driver.find_elements(By.CSS_SELECTOR, "ol.entries a")[index - 1].click()
         expect(driver.current_url == wanted[index - 1][1],
                f"{where}: a click on {wanted[index - 1][0]!r} arrives at {driver.current_url}")
+    return [name for name, _ in links]
 
 
 # The medium's disc image, mounted as the recipient's computer would read the disc.
@@ -162,7 +164,7 @@ if not mounted:
 
 driver = webdriver.Chrome(service=Service(DRIVER), options=options)
 try:
-    follow_links(driver, medium, "from a folder")
+    linked = follow_links(driver, medium, "from a folder")
     if mounted:
         follow_links(driver, disc, "from the disc image")
     # The page scripts/bundle wrote for the demo medium reaches every document it links.
@@ -235,6 +237,18 @@ try:
     driver.set_window_size(1024, 768)
 finally:
     driver.quit()
+
+# The page and the program agree: the list the program shows on this medium, read as a screen
+# reader reads it, is the page's entries, and its linked ones are the page's links.
+shutil.copy2(program, medium / "startprogram")
+listed = subprocess.run(["bash", str(tests / "run-on-xvfb"), "bash", str(tests / "e2e" / "program-list.sh"),
+                         str(medium / "startprogram")], capture_output=True, text=True)
+if listed.returncode == 77:
+    print(f"skip the program's list: {listed.stderr.strip()}")
+else:
+    shown = listed.stdout.splitlines()
+    expect(listed.returncode == 0 and shown == texts, f"the program lists the page's entries: {shown} {listed.stderr}")
+    expect(linked == [entry for entry in shown if entry not in unlinked], f"the page links the program's entries: {linked}")
 
 if mounted:
     run = subprocess.run([check, str(disc)], capture_output=True, text=True)
