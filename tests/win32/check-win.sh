@@ -31,8 +31,15 @@ rm -rf "$work"
 mkdir -p "$work"
 
 wr() { "$here/wine-run" --state "$state" "$@"; }
-cdrv() { wr "$checkdriver" "$@" | tr -d '\r'; }
-sdrv() { wr "$spdriver" "$@" | tr -d '\r'; }
+# The drivers' own status, not that of the filter after them.
+cdrv() {
+  wr "$checkdriver" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
+sdrv() {
+  wr "$spdriver" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
 fail() {
   echo "FAIL [check $case_name]: $*" >&2
   exit 1

@@ -20,7 +20,11 @@ export XDG_OPEN_RECORD="$work/xdg-open.calls"
 app=""
 
 wr() { "$here/wine-run" --state "$state" "$@"; }
-drv() { wr "$driver" "$@" | tr -d '\r'; }
+# The driver's own status, not that of the filter after it.
+drv() {
+  wr "$driver" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
 
 cleanup() {
   if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then

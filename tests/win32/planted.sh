@@ -21,7 +21,11 @@ names=(comctl32 gdiplus windowscodecs)
 base_overrides="mscoree,mshtml=;winemenubuilder.exe=d"
 app=""
 
-drv() { "$here/wine-run" --state "$state" "$driver" "$@" | tr -d '\r'; }
+# The driver's own status, not that of the filter after it.
+drv() {
+  "$here/wine-run" --state "$state" "$driver" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
 stop_app() {
   if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then
     kill "$app" 2>/dev/null

@@ -10,7 +10,11 @@ driver="$3"
 app=""
 
 wr() { "$here/wine-run" --state "$state" "$@"; }
-drv() { wr "$driver" "$@" | tr -d '\r'; }
+# The driver's own status, not that of the filter after it.
+drv() {
+  wr "$driver" "$@" | tr -d '\r'
+  return "${PIPESTATUS[0]}"
+}
 cleanup() {
   if [ -n "$app" ] && kill -0 "$app" 2>/dev/null; then
     kill "$app" 2>/dev/null
