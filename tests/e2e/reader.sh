@@ -23,14 +23,8 @@ need_reader_tools() {
   "$reader_python" -c 'import pyatspi' 2>/dev/null || { echo "SKIP: no pyatspi (python3-pyatspi)" >&2; exit 77; }
 }
 
-# A process and everything it started (the buses start their services themselves).
-stop_tree() {
-  local pid="$1" child
-  for child in $(ps -o pid= --ppid "$pid" 2>/dev/null); do stop_tree "$child"; done
-  kill "$pid" 2>/dev/null
-  for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
-  kill -9 "$pid" 2>/dev/null
-}
+# shellcheck source=tests/e2e/processes.sh
+. "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 
 stop_reader_session() {
   [ -n "$app" ] && stop_tree "$app"

@@ -30,14 +30,8 @@ display_buses() {
   done
 }
 
-# A process and everything it started (a bus starts the services it is asked for).
-stop_tree() {
-  local pid="$1" child
-  for child in $(ps -o pid= --ppid "$pid" 2>/dev/null); do stop_tree "$child"; done
-  kill "$pid" 2>/dev/null
-  for _ in $(seq 20); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
-  kill -9 "$pid" 2>/dev/null
-}
+# shellcheck source=tests/e2e/processes.sh
+. "$(dirname "${BASH_SOURCE[0]}")/processes.sh"
 
 cleanup() {
   local pid

@@ -117,29 +117,26 @@ void CheckWindowBehaviour::copyReport()
         m_view.copyText(formatFindings(m_report.findings) + summaryLine(m_report) + '\n');
 }
 
-void CheckWindowBehaviour::makeList()
+void CheckWindowBehaviour::mend(MendResult (*write)(const std::string &, MediumFiles &), const char *offer)
 {
     if (m_folder.empty())
         return;
-    const MendResult result = WriteEntryList(m_folder, m_files);
+    const MendResult result = write(m_folder, m_files);
     check(m_folder);
-    m_view.showMessage(result.message + (result.done ? StartPage::OfferAfterList : ""), !result.done);
+    m_view.showMessage(result.message + (result.done ? offer : ""), !result.done);
+}
+
+void CheckWindowBehaviour::makeList()
+{
+    mend(WriteEntryList, StartPage::OfferAfterList);
 }
 
 void CheckWindowBehaviour::setCount()
 {
-    if (m_folder.empty())
-        return;
-    const MendResult result = WriteCountOfEntries(m_folder, m_files);
-    check(m_folder);
-    m_view.showMessage(result.message, !result.done);
+    mend(WriteCountOfEntries);
 }
 
 void CheckWindowBehaviour::makeStartPage()
 {
-    if (m_folder.empty())
-        return;
-    const MendResult result = WriteStartPage(m_folder, m_files);
-    check(m_folder);
-    m_view.showMessage(result.message, !result.done);
+    mend(WriteStartPage);
 }

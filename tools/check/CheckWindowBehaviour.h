@@ -6,6 +6,7 @@
 #include <string>
 
 class MediumFiles;
+struct MendResult;
 
 // What the check's window does, on any desktop: which folder it checks, what it shows,
 // which mends it offers. The window forwards its events here and shows what it is told.
@@ -36,6 +37,9 @@ public:
 
 private:
     void check(const std::string &folder);
+    // Runs a mend on the folder shown, checks again and says how it went (with `offer`
+    // after a success).
+    void mend(MendResult (*write)(const std::string &, MediumFiles &), const char *offer = "");
     std::string generic(const std::string &path) const;
     std::string native(const std::string &path) const;
 
