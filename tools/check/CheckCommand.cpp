@@ -73,12 +73,12 @@ Checked checkAndPrint(const std::string &folder, MediumFiles &files, CheckOutput
 
 } // namespace
 
-std::vector<std::string> InformationFileNamesIn(const std::string &mediumDir, const FolderListing &files)
+std::vector<std::string> NamesAlike(const std::string &folder, const std::string &name, const FolderListing &files)
 {
     std::vector<std::string> names;
-    for (const std::string &name : files.entries(mediumDir))
-        if (MediaPath::equalIgnoringCase(MediaPath::withoutVersionMark(name), InformationFileName))
-            names.push_back(name);
+    for (const std::string &entry : files.entries(folder))
+        if (MediaPath::equalIgnoringCase(MediaPath::withoutVersionMark(entry), name))
+            names.push_back(entry);
     return names;
 }
 
@@ -87,7 +87,8 @@ std::string InformationFileOf(const std::string &mediumDir, const FolderListing 
     std::string written = joined(mediumDir, InformationFileName);
     if (files.exists(written))
         return written;
-    const std::string found = MediaPath::matchEntry(InformationFileName, InformationFileNamesIn(mediumDir, files));
+    const std::string found
+        = MediaPath::matchEntry(InformationFileName, NamesAlike(mediumDir, InformationFileName, files));
     return found.empty() ? std::string() : joined(mediumDir, found);
 }
 
@@ -119,7 +120,7 @@ MendResult WriteEntryList(const std::string &mediumDir, MediumFiles &files)
 {
     const std::string target = joined(mediumDir, InformationFileName);
     // A disc or a FAT stick keeps only one of "INFO.TXT" and "info.txt".
-    const std::vector<std::string> existing = InformationFileNamesIn(mediumDir, files);
+    const std::vector<std::string> existing = NamesAlike(mediumDir, InformationFileName, files);
     if (!existing.empty() || files.exists(target))
         return {false,
                 (existing.empty() ? std::string(InformationFileName) : existing.front()) + " already exists in "

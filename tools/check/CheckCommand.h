@@ -23,8 +23,9 @@ public:
 // ";1" (INFO.TXT;1); empty when there is none. Paths use "/".
 std::string InformationFileOf(const std::string &mediumDir, const FolderListing &files);
 
-// Every name in the folder that a disc or a FAT stick would take for "info.txt" too.
-std::vector<std::string> InformationFileNamesIn(const std::string &mediumDir, const FolderListing &files);
+// Every name in the folder that a disc or a FAT stick would take for `name` too: the
+// same without regard to letter case or a disc's ";1".
+std::vector<std::string> NamesAlike(const std::string &folder, const std::string &name, const FolderListing &files);
 
 // The medium folder that a path given by the author means: a folder itself, or the
 // folder of an "info.txt" in it; empty when it is neither. Paths use "/".

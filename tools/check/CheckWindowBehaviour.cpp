@@ -99,7 +99,7 @@ void CheckWindowBehaviour::check(const std::string &folder)
     actions.checkAgain = true;
     actions.copy = true;
     actions.openInformationFile = m_report.hasInformationFile;
-    actions.makeList = !m_report.hasInformationFile && InformationFileNamesIn(folder, m_files).empty();
+    actions.makeList = !m_report.hasInformationFile && NamesAlike(folder, InformationFileName, m_files).empty();
     actions.setCount = m_report.countIsTheOnlyError;
     actions.makeStartPage = m_report.hasInformationFile; // it says why when info.txt is not ready
     m_view.showActions(actions);

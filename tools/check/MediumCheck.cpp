@@ -104,39 +104,6 @@ bool isValidWebAddress(const std::string &field)
     return (scheme == "http" || scheme == "https") && !host.empty() && host.find('.') != std::string::npos;
 }
 
-// The field as a path below the medium's folder, "\" and "/" both separators; nothing
-// when a ".." climbs above the medium.
-std::optional<std::string> relativePath(const std::string &field)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    const auto close = [&] {
-        if (part == "..") {
-            if (parts.empty())
-                return false;
-            parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        part.clear();
-        return true;
-    };
-    for (const char c : field) {
-        if (c == '/' || c == '\\') {
-            if (!close())
-                return std::nullopt;
-        } else {
-            part += c;
-        }
-    }
-    if (!close())
-        return std::nullopt;
-    std::string path;
-    for (const std::string &p : parts)
-        path += (path.empty() ? "" : "/") + p;
-    return path;
-}
-
 // A field as the reader gave it, with what the checks of its line need.
 struct Field
 {
@@ -286,7 +253,7 @@ void checkFile(const Medium &medium, const std::string &field, int line, Report 
         report.error(line, "the entry names no file");
         return;
     }
-    const std::optional<std::string> relative = relativePath(field);
+    const std::optional<std::string> relative = PathBelowMedium(field);
     if (!relative) {
         report.error(line, quoted(field) + " leaves the medium: its \"..\" climbs above the start program's folder");
         return;
@@ -417,6 +384,37 @@ void checkQuotes(const std::vector<Field> &fields, Report &report)
 }
 
 } // namespace
+
+std::optional<std::string> PathBelowMedium(const std::string &field)
+{
+    std::vector<std::string> parts;
+    std::string part;
+    const auto close = [&] {
+        if (part == "..") {
+            if (parts.empty())
+                return false;
+            parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+        return true;
+    };
+    for (const char c : field) {
+        if (c == '/' || c == '\\') {
+            if (!close())
+                return std::nullopt;
+        } else {
+            part += c;
+        }
+    }
+    if (!close())
+        return std::nullopt;
+    std::string path;
+    for (const std::string &p : parts)
+        path += (path.empty() ? "" : "/") + p;
+    return path;
+}
 
 MediumReport InspectMedium(const std::string &mediumDir, const std::string *infoBytes, const FolderListing &folders,
                            const std::string &fileSystem)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct MediumReport
     // and nothing else is an error: writing the right count mends it.
     bool countIsTheOnlyError = false;
 };
+
+// An information file's field as a path below the medium's folder, "\" and "/" both
+// separators, its parts joined with "/" (empty for the folder itself); nothing when a
+// ".." climbs above the medium.
+std::optional<std::string> PathBelowMedium(const std::string &field);
 
 // Checks a medium: "info.txt" read from its bytes exactly as the start program reads
 // it, each entry's file looked up under the medium's folder (an absolute path with "/"

@@ -9,7 +9,6 @@
 #include "tools/check/CheckCommand.h"
 #include "tools/check/MediumCheck.h"
 #include "tools/check/MediumFiles.h"
-#include "tools/check/Names.h"
 #include "tools/check/StartPageHtml.h"
 #include "window/WindowTexts.h"
 
@@ -41,29 +40,6 @@ std::string extensionOf(const std::string &name)
 {
     const std::size_t dot = name.rfind('.');
     return dot == std::string::npos || dot == 0 ? std::string() : lower(name.substr(dot + 1));
-}
-
-// The field's parts below the medium, "\" and "/" both separators; nothing when a ".."
-// climbs above the medium.
-std::optional<std::vector<std::string>> partsOf(const std::string &field)
-{
-    std::vector<std::string> parts;
-    std::string part;
-    for (std::size_t i = 0; i <= field.size(); ++i) {
-        if (i < field.size() && field[i] != '/' && field[i] != '\\') {
-            part += field[i];
-            continue;
-        }
-        if (part == "..") {
-            if (parts.empty())
-                return std::nullopt;
-            parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            parts.push_back(part);
-        }
-        part.clear();
-    }
-    return parts;
 }
 
 // The documents a browser shows itself; it saves any other as a download.
@@ -171,16 +147,14 @@ StartPageFacts factsOf(const std::string &mediumDir, const std::string &infoByte
             facts.entries.push_back(std::move(entry));
             continue;
         }
-        const std::optional<std::vector<std::string>> parts = partsOf(field);
+        const std::optional<std::string> relative = PathBelowMedium(field);
         std::string found;
-        if (parts) {
-            std::string path = dir;
-            for (const std::string &part : *parts)
-                path = joined(path, part);
+        if (relative) {
+            const std::string path = relative->empty() ? dir : joined(dir, *relative);
             found = files.exists(path) ? path : MediaPath::locate(path, files);
         }
         if (found.empty()) {
-            facts.missingFiles += parts ? 1 : 0; // a ".." above the medium is an error of the list itself
+            facts.missingFiles += relative ? 1 : 0; // a ".." above the medium is an error of the list itself
             entry.word = MissingWord;
             facts.entries.push_back(std::move(entry));
             continue;
@@ -224,11 +198,9 @@ bool isOwnPage(const std::string &bytes)
 std::vector<std::string> pagesOf(const std::string &mediumDir, const FolderListing &folders)
 {
     const std::string dir = mediumDir.empty() ? "/" : mediumDir;
-    const std::u32string key = Names::folded(StartPageName);
     std::vector<std::string> pages;
-    for (const std::string &name : folders.entries(dir))
-        if (Names::folded(MediaPath::withoutVersionMark(name)) == key)
-            pages.push_back(joined(dir, name));
+    for (const std::string &name : NamesAlike(dir, StartPageName, folders))
+        pages.push_back(joined(dir, name));
     std::sort(pages.begin(), pages.end());
     return pages;
 }
@@ -237,7 +209,7 @@ bool isOwnPageAt(const std::string &path, const MediumFiles &files)
 {
     const std::size_t slash = path.rfind('/');
     const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    if (Names::folded(MediaPath::withoutVersionMark(name)) != Names::folded(StartPageName))
+    if (!MediaPath::equalIgnoringCase(MediaPath::withoutVersionMark(name), StartPageName))
         return false;
     const std::optional<std::string> bytes = files.read(path, LargestPage);
     return bytes && isOwnPage(*bytes);
