@@ -72,11 +72,15 @@ PY
 mkdir -p "$work/unzipped"
 unzip -q "$zip" -d "$work/unzipped" || fail "unzip failed"
 kit="$work/unzipped/$name"
-for f in medium/startprogram.exe medium/startprogram medium/qt.conf medium/autorun.inf medium/autorun.sh \
+for f in medium/startprogram.exe medium/startprogram medium/autorun.inf medium/autorun.sh \
   medium/info.txt medium/index.htm medium/Presumptions.htm "medium/Start here.htm" medium/THIRD-PARTY-NOTICES.txt \
-  medium/linux/lib/libQt6Core.so.6 medium/linux/plugins/platforms/libqxcb.so \
-  tools/startprogram-check tools/startprogram-check.exe README.txt THIRD-PARTY-NOTICES.txt BUILD-INFO.txt; do
+  tools/startprogram-check tools/startprogram-check.exe README.txt THIRD-PARTY-NOTICES.txt BUILD-INFO.txt \
+  "source/$name-source.zip"; do
   [ -f "$kit/$f" ] || fail "the kit has no $f"
+done
+# The Linux part is the one program: nothing of Qt lies beside it.
+for f in medium/qt.conf medium/linux; do
+  [ ! -e "$kit/$f" ] || fail "the kit's medium still carries $f"
 done
 fault="$(bash "$root/tests/bundle/check-notices.sh" "$kit/medium")" || fail "the kit's medium: $fault"
 cmp -s "$kit/THIRD-PARTY-NOTICES.txt" "$kit/medium/THIRD-PARTY-NOTICES.txt" && diff -r "$kit/licenses" "$kit/medium/licenses" >/dev/null ||
@@ -93,8 +97,7 @@ done
 [ "$(head -c 3 "$kit/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] || fail "README.txt has no UTF-8 byte-order mark"
 head -n 1 "$kit/README.txt" | grep -q "^.\{0,3\}Startprogram ${name#startprogram-} " || fail "README.txt does not name the version"
 # The oldest C library the Linux programs ask for, as README.txt must say it.
-glibc="$(find "$kit/medium/startprogram" "$kit/medium/linux" "$kit/tools/startprogram-check" -type f \
-  \( -name '*.so*' -o -name 'startprogram*' \) -exec readelf -V {} + 2>/dev/null |
+glibc="$(readelf -V "$kit/medium/startprogram" "$kit/tools/startprogram-check" 2>/dev/null |
   grep -oE 'Name: GLIBC_[0-9.]+' | sed 's/Name: GLIBC_//' | sort -uV | tail -n 1)"
 tr -d '\r' <"$kit/README.txt" | tr '\n' ' ' | grep -q "needs glibc $glibc or later" ||
   fail "README.txt does not say the measured glibc $glibc"
