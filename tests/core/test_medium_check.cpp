@@ -245,7 +245,6 @@ TEST(CheckRules, NamesHintsFieldsQuotesAndTheMediumsParts)
     FakeMediumFiles files(Files {
         {"/m/Presumptions.htm", ""},
         {"/m/startprogram.exe", ""},
-        {"/m/qt.conf", ""},
         {"/m/a:b.pdf", ""},
         {"/m/CON.txt", ""},
         {"/m/Trailing.", ""},
@@ -275,8 +274,8 @@ TEST(CheckRules, NamesHintsFieldsQuotesAndTheMediumsParts)
           "\"Manual.pdf\",\"The \"best\" one\"\r\n"; // 11: a quote inside
     // NOLINTBEGIN(bugprone-suspicious-missing-comma)
     const std::vector<std::string> expected {
-        "info.txt:1: warning: the medium lacks startprogram, linux/, THIRD-PARTY-NOTICES.txt and licenses/: copy "
-        "them from the kit's medium folder; every medium handed out must carry them",
+        "info.txt:1: warning: the medium lacks startprogram, THIRD-PARTY-NOTICES.txt and licenses/: copy them "
+        "from the kit's medium folder; every medium handed out must carry them",
         "info.txt:2: warning: \"a:b.pdf\" holds \":\", which Windows, FAT sticks and discs cannot hold in a name: "
         "rename it",
         "info.txt:3: warning: \"CON.txt\": Windows reserves the name CON for a device, with any extension: rename it",
@@ -312,6 +311,48 @@ TEST(CheckRules, SeveralEntriesOnALineAndAFolderOfDocumentsDrawNone)
     const MediumReport report = inspect(files);
     EXPECT_EQ(lines(report.findings), std::vector<std::string>());
     EXPECT_EQ(summaryLine(report), "Ready: 4 entries, no problems found.");
+}
+
+// Today's medium carries one Linux program; an older medium's Qt beside it is an error that
+// neither the count's mend nor the start page waits for.
+TEST(CheckRules, TheMediumsPartsAndAnOlderMediumsQt)
+{
+    const auto qtLibraries = [](const std::string &folder) {
+        return "info.txt:1: error: " + folder
+            + "/ holds the Qt libraries of an older medium: the start program no longer uses them; delete the folder "
+            + folder;
+    };
+    const struct
+    {
+        const char *name;
+        bool programs;
+        std::vector<std::string> added;
+        std::vector<std::string> expected;
+    } rows[] = {
+        {"today's medium, with a library it may carry", true, {"linux/lib/libxkbcommon-x11.so.0"}, {}},
+        {"an older qt.conf",
+         true,
+         {"QT.CONF"},
+         {"info.txt:1: error: QT.CONF is left from an older medium: the start program no longer reads it; delete it"}},
+        {"an older medium's libraries", true, {"linux/lib/libQt6Core.so.6"}, {qtLibraries("linux")}},
+        {"its plugins, from a disc", true, {"LINUX/PLUGINS/PLATFORMS/LIBQXCB.SO;1"}, {qtLibraries("LINUX")}},
+        {"documents alone", false, {"QT.CONF", "linux/lib/libQt6Core.so.6"}, {}},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        Files layout {{"/m/Presumptions.htm", ""}, {"/m/info.txt", "1\r\n\"Presumptions.htm\",\"Usage\"\r\n"}};
+        for (const char *part : {"startprogram.exe", "startprogram", "THIRD-PARTY-NOTICES.txt", "licenses/LGPL-3"})
+            if (row.programs)
+                layout["/m/" + std::string(part)] = "";
+        for (const std::string &path : row.added)
+            layout["/m/" + path] = "";
+        FakeMediumFiles files(layout);
+        EXPECT_EQ(lines(inspect(files).findings), row.expected);
+        const MendResult page = WriteStartPage("/m", files);
+        EXPECT_TRUE(page.done) << page.message;
+        files.files["/m/info.txt"] = "2\r\n\"Presumptions.htm\",\"Usage\"\r\n";
+        EXPECT_TRUE(inspect(files).countIsTheOnlyError);
+    }
 }
 
 TEST(CheckRules, AFatStickIsToldFromTheMountTableAndWarnedOfOnlyWithTheLinuxProgram)
@@ -407,7 +448,7 @@ TEST(ListWriter, EveryDocumentInNaturalOrderWithWhatTheMediumCarriesLeftOut)
     FakeMediumFiles files(Files {
         {"/m/startprogram.exe", ""},
         {"/m/startprogram", ""},
-        {"/m/qt.conf", ""},
+        {"/m/QT.CONF", ""},
         {"/m/autorun.inf", ""},
         {"/m/autorun.sh", ""},
         {"/m/THIRD-PARTY-NOTICES.txt", ""},

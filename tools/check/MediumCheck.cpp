@@ -322,23 +322,64 @@ void checkDescriptionStandsApart(const std::string &description, int line,
                            + std::to_string(earlier->second) + ": a recipient cannot tell them apart");
 }
 
+bool carriesStartProgram(const Medium &medium)
+{
+    return !medium.locate("startprogram.exe").empty() || !medium.locate("startprogram").empty();
+}
+
 // A medium with one of the start programs must carry what they need and what the
 // licences of the software in them require.
 void checkMediumParts(const Medium &medium, Report &report)
 {
-    static const char *const parts[]
-        = {"startprogram.exe", "startprogram", "linux", "qt.conf", "THIRD-PARTY-NOTICES.txt", "licenses"};
-    if (medium.locate("startprogram.exe").empty() && medium.locate("startprogram").empty())
+    static const char *const parts[] = {"startprogram.exe", "startprogram", "THIRD-PARTY-NOTICES.txt", "licenses"};
+    if (!carriesStartProgram(medium))
         return;
     std::vector<std::string> missing;
     for (const char *part : parts)
         if (medium.locate(part).empty())
-            missing.push_back(std::string(part)
-                              + (std::string(part) == "linux" || std::string(part) == "licenses" ? "/" : ""));
+            missing.push_back(std::string(part) + (std::string(part) == "licenses" ? "/" : ""));
     if (!missing.empty())
         report.warning(1,
                        "the medium lacks " + quotedList(missing, "and")
                            + ": copy them from the kit's medium folder; every medium handed out must carry them");
+}
+
+// True when the folder holds Qt's plugins or one of its libraries, as an older medium laid
+// them out (lib/libQt6Core.so.6, plugins/platforms/...); a library carried today is none.
+bool holdsQt(const Medium &medium, const std::string &below)
+{
+    if (!medium.locate(below + "/plugins").empty())
+        return true;
+    const std::string lib = medium.locate(below + "/lib");
+    const std::vector<std::string> names = lib.empty() ? std::vector<std::string>() : medium.entries(lib);
+    return std::any_of(names.begin(), names.end(),
+                       [](const std::string &name) { return Names::folded(name).rfind(U"libqt", 0) == 0; });
+}
+
+// An older medium's Linux program loaded Debian's Qt from linux/, which qt.conf at the root
+// pointed it to. Today's program carries its Qt inside and reads neither: on a medium updated
+// with the kit they are only weight for every copy, and a puzzle to whoever looks at it.
+// Returns the errors it found.
+int checkOlderMediumsQt(const Medium &medium, Report &report)
+{
+    if (!carriesStartProgram(medium))
+        return 0;
+    int errors = 0;
+    if (const std::string qtConf = medium.locate("qt.conf"); !qtConf.empty()) {
+        report.error(
+            1, medium.below(qtConf) + " is left from an older medium: the start program no longer reads it; delete it");
+        ++errors;
+    }
+    if (const std::string folder = medium.locate("linux"); !folder.empty() && holdsQt(medium, medium.below(folder))) {
+        const std::string name = medium.below(folder);
+        report.error(1,
+                     name
+                         + "/ holds the Qt libraries of an older medium: the start program no longer uses them; "
+                           "delete the folder "
+                         + name);
+        ++errors;
+    }
+    return errors;
 }
 
 // Linux mounts a FAT stick with the execute permission on no file of it: a file
@@ -428,6 +469,7 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
                        std::string("the usage page ") + ProductTexts::UsagePage
                            + " is missing: Information > About using and the Introduction link will fail");
     checkMediumParts(medium, report);
+    result.mediumErrors = checkOlderMediumsQt(medium, report);
     checkFileSystem(medium, fileSystem, report);
     if (!infoBytes) {
         report.error(1, std::string("there is no readable ") + InformationFileName + " in " + dir);
@@ -503,8 +545,8 @@ MediumReport InspectMedium(const std::string &mediumDir, const std::string *info
     result.findings = report.sorted();
     const auto errors = std::count_if(result.findings.begin(), result.findings.end(),
                                       [](const Finding &f) { return f.kind == Finding::Kind::Error; });
-    result.countIsTheOnlyError
-        = wholeEntries && !countRight && errors == 1 && !unmarkedUtf16 && result.entries <= EntryList::Capacity;
+    result.countIsTheOnlyError = wholeEntries && !countRight && errors - result.mediumErrors == 1 && !unmarkedUtf16
+        && result.entries <= EntryList::Capacity;
     return result;
 }
 

@@ -26,6 +26,9 @@ struct MediumReport
     // The count disagrees with the entries the file holds, the file holds whole entries,
     // and nothing else is an error: writing the right count mends it.
     bool countIsTheOnlyError = false;
+    // The errors about the medium's own files rather than its list (an older medium's Qt
+    // left beside the start program): no mend of info.txt waits for them.
+    int mediumErrors = 0;
 };
 
 // An information file's field as a path below the medium's folder, "\" and "/" both

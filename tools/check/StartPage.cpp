@@ -246,7 +246,7 @@ MendResult WriteStartPage(const std::string &mediumDir, MediumFiles &files)
     const StartPageFacts facts = StartPage::factsOf(dir, *info, files);
     const auto errors = std::count_if(report.findings.begin(), report.findings.end(),
                                       [](const Finding &f) { return f.kind == Finding::Kind::Error; });
-    if (errors > facts.missingFiles)
+    if (errors > facts.missingFiles + report.mediumErrors)
         return {false, "info.txt has errors (the check lists them): mend them first. The start page was not written."};
     std::string target = joined(dir, StartPageName);
     std::optional<std::string> current; // the check's own page, replaced only while it is still that
