@@ -19,7 +19,7 @@ done
 text="$(strings -n 6 "$program")"
 grep -qx 'qt_prfxpath=/nonexistent/startprogram-lean-qt' <<<"$text" ||
   fail "Qt's prefix is not the fixed one: $(grep -m1 qt_prfxpath <<<"$text")"
-for folder in "$lean_qt" "$source" "$build" "${HOME:-/root}" /home/ .cache/startprogram; do
+for folder in "$lean_qt" "$source" "$build" "${HOME:-/root}/" /home/ .cache/startprogram; do
   found="$(grep -m1 -F -- "$folder" <<<"$text")" && fail "the program holds the folder $folder: $found"
 done
 echo "PASS [lean program]: 9 plugins linked in, prefix /nonexistent/startprogram-lean-qt, no folder of this machine"

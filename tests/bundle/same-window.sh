@@ -20,9 +20,11 @@ fail() { echo "FAIL [same window]: $*" >&2; [ -s "$work/out" ] && tail -n 20 "$w
 . "$root/tests/bundle/linux-run.sh"
 mkdir -p "$out"
 
-# shot NAME PROGRAM SCALE: the program's window, from a medium and a home of its own.
+# shot NAME PROGRAM SCALE: the program's window, each from the same medium and a new home
+# in the same place (the window shows the medium's folder).
 shot() {
-  local medium="$work/$1-medium" home="$work/$1-home" window
+  local medium="$work/medium" home="$work/home" window
+  rm -rf "$medium" "$home"
   mkdir -p "$medium" "$home/.config"
   cp -R "$root/demo/." "$medium/"
   cp "$2" "$medium/startprogram"
