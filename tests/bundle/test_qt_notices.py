@@ -1,12 +1,14 @@
 #!/usr/bin/python3
 """scripts/qt-notices on a small lean-Qt folder and link map: the third-party parts that the linked
-objects hold (compiled on their own, in a bundled library, included by a Qt object, generated from a
-Wayland protocol) get their entry and licence text, the rest none, and a map without Qt fails.
+objects hold (compiled on their own, in a bundled library, included by a Qt object as a ninja
+dependency log records it, generated from a Wayland protocol) get their entry and licence text, the
+rest none, and a map without Qt fails.
 Usage: test_qt_notices.py
 """
 import json
 import pathlib
 import shutil
+import struct
 import subprocess
 import sys
 import tempfile
@@ -39,7 +41,6 @@ qt = work / "qt"
 write(qt / "stamp", "key 0123abcd\nmanifest feedbeef\nqt6-base 6.4.2+dfsg-10\nqt6-wayland 6.4.2-1\n")
 for module, name in [("qtbase", "LGPL-3.0-only"), ("qtbase", "GPL-3.0-only"), ("qtbase", "BSD-2-Clause")]:
     write(qt / "attributions" / module / "LICENSES" / f"{name}.txt", f"{name} text\n")
-write(qt / "attributions/qtbase/includes.txt", "qcryptographichash.cpp.o src/3rdparty/sha3/KeccakSponge.c\n")
 write(qt / "attributions/qtwayland/includes.txt", "")
 attribution("qtbase", "src/3rdparty/libpng",
             {"Id": "libpng", "Name": "libpng", "Version": "1.6", "LicenseId": "libpng-2.0", "LicenseFile": "LICENSE",
@@ -57,6 +58,21 @@ attribution("qtwayland", "src/3rdparty/protocol", [
      "Files": "xdg-shell.xml", "Copyright": "Copyright 2013 Intel"},
     {"Id": "ivi", "Name": "IVI", "LicenseId": "MIT", "LicenseFile": "MIT.txt", "Files": "ivi-application.xml"}],
             ["xdg-shell.xml", "ivi-application.xml"], ["MIT.txt"])
+
+# The Qt build's ninja dependency log (version 4): path records, then each object's inputs.
+paths = ["src/corelib/CMakeFiles/Core.dir/tools/qcryptographichash.cpp.o", "/src/qtbase/src/corelib/tools/x.cpp",
+         "/src/qtbase/src/3rdparty/sha3/KeccakSponge.c", "/usr/include/stdio.h"]
+log = b"# ninjadeps\n" + struct.pack("<i", 4)
+for number, path in enumerate(paths):
+    raw = path.encode() + b"\0" * (-len(path) % 4)
+    log += struct.pack("<I", len(raw) + 4) + raw + struct.pack("<I", ~number & 0xFFFFFFFF)
+log += struct.pack("<I", 0x80000000 | 24) + struct.pack("<iIIiii", 0, 0, 0, 1, 2, 3)
+(work / "build").mkdir()
+(work / "build" / ".ninja_deps").write_bytes(log)
+recorded = subprocess.run(["/usr/bin/python3", str(SCRIPT), "--record-includes", str(qt), "qtbase", str(work / "build"),
+                           "/src/qtbase"], capture_output=True, text=True)
+expect(recorded.returncode == 0 and (qt / "attributions/qtbase/includes.txt").read_text()
+       == "qcryptographichash.cpp.o src/3rdparty/sha3/KeccakSponge.c\n", f"the include record ({recorded.stderr})")
 
 lib = qt / "lib"
 linked = f"""Archive member included to satisfy reference by file (symbol)
