@@ -69,10 +69,13 @@ for number, path in enumerate(paths):
 log += struct.pack("<I", 0x80000000 | 24) + struct.pack("<iIIiii", 0, 0, 0, 1, 2, 3)
 (work / "build").mkdir()
 (work / "build" / ".ninja_deps").write_bytes(log)
+write(work / "build/src/gui/.rcc/qpdf.qrc",
+      '<RCC><qresource prefix="/p"><file alias="png.c">/src/qtbase/src/3rdparty/libpng/png.c</file></qresource></RCC>')
 recorded = subprocess.run(["/usr/bin/python3", str(SCRIPT), "--record-includes", str(qt), "qtbase", str(work / "build"),
                            "/src/qtbase"], capture_output=True, text=True)
 expect(recorded.returncode == 0 and (qt / "attributions/qtbase/includes.txt").read_text()
-       == "qcryptographichash.cpp.o src/3rdparty/sha3/KeccakSponge.c\n", f"the include record ({recorded.stderr})")
+       == "qcryptographichash.cpp.o src/3rdparty/sha3/KeccakSponge.c\nqrc_qpdf.cpp.o src/3rdparty/libpng/png.c\n",
+       f"the record of included and embedded files ({recorded.stderr})")
 
 lib = qt / "lib"
 linked = f"""Archive member included to satisfy reference by file (symbol)
@@ -87,8 +90,8 @@ linked = f"""Archive member included to satisfy reference by file (symbol)
                               main.cpp.o (md_parse)
 """
 run = {}
-for case, text in [("linked", linked), ("no Qt", "LOAD /usr/lib/x86_64-linux-gnu/libc.so\n"
-                                                 "/usr/lib/libother.a(png.c.o)\n")]:
+for case, text in [("linked", linked), ("no Qt", "LOAD /usr/lib/x86_64-linux-gnu/libc.so\n/usr/lib/libother.a(png.c.o)\n"),
+                   ("gradients", linked + f"{lib}/libQt6Gui.a(webgradients.cpp.o)\n")]:
     write(work / f"{case}.map", text)
     out = work / case.replace(" ", "-")
     run[case] = subprocess.run(["/usr/bin/python3", str(SCRIPT), str(qt), str(work / f"{case}.map"), str(out),
@@ -117,9 +120,10 @@ for said in ["qt6-base 6.4.2+dfsg-10", "qt6-wayland 6.4.2-1", "lean Qt 0123abcd"
              "scripts/lean-qt --source DIR", "scripts/bundle --lean-qt QTDIR", "MAKER A/S, Dept", "a@b.example",
              "  Copyright (c) 1998 Glenn Randers-Pehrson\n"]:
     expect(said in text, f"the section says {said!r}")
-failed = run["no Qt"]
-expect(failed.returncode == 1 and "names no member of a Qt archive" in failed.stderr and not failed.stdout,
-       f"a map without Qt fails ({failed.stderr.strip()})")
+for case, said in [("no Qt", "names no member of a Qt archive"), ("gradients", "generated from webgradients.css")]:
+    failed = run[case]
+    expect(failed.returncode == 1 and said in failed.stderr and not failed.stdout,
+           f"a map {case} fails ({failed.stderr.strip()})")
 
 shutil.rmtree(work)
 sys.exit(1 if failures else 0)
