@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# A medium's notices cover what it redistributes: every library and plugin under linux/
-# has its line in THIRD-PARTY-NOTICES.txt naming the Debian package it comes from, with
-# that package's licence in licenses/; so do the packages linked statically into the
-# Windows programs; the notices give Qt's licence, the program's own terms and the maker's
-# written offer of the source; and every common licence that a copyright file in licenses/
-# refers to (by a path into Debian's common-licenses or by a machine-readable file's short
-# name) lies whole in licenses/, named as there and in the notices. Prints the first fault,
-# status 1.
+# A medium's notices cover what its programs contain of others: every Debian archive linked
+# statically into the Linux program has its line in THIRD-PARTY-NOTICES.txt naming its
+# package, with that package's licence in licenses/; so do the packages linked statically
+# into the Windows programs; Qt's part gives the LGPL-3 and the GPL-3 it builds on, how to
+# relink the program with a changed Qt, and each of Qt's third-party parts with its licence
+# file; the notices give the program's own terms and the maker's written offer of the
+# source; and every common licence that a copyright file in licenses/ refers to (by a path
+# into Debian's common-licenses or by a machine-readable file's short name) lies whole in
+# licenses/, named as there and in the notices. Prints the first fault, status 1.
 # Usage: check-notices.sh MEDIUM
 set -u
 medium="$1"
@@ -14,14 +15,21 @@ notices="$medium/THIRD-PARTY-NOTICES.txt"
 fault() { echo "$*"; exit 1; }
 [ -s "$notices" ] || fault "no THIRD-PARTY-NOTICES.txt on the medium"
 text="$(tr -d '\r' <"$notices")"
-files="$(cd "$medium" && find linux -name '*.so*' -type f | sort)"
-[ -n "$files" ] || fault "no library or plugin under linux/"
-while read -r file; do
-  line="$(grep -m1 "^$file: " <<<"$text" || true)"
-  [ -n "$line" ] || fault "$file is bundled without a notice"
+archives="$(sed -n '/^== The Linux program (startprogram)/,/^==/p' <<<"$text" | grep -E '^[^ ]+\.a: ' || true)"
+[ -n "$archives" ] || fault "the notices name no archive linked into the Linux program"
+while read -r line; do
   pkg="$(echo "$line" | awk '{print $2}')"
-  [ -s "$medium/licenses/$pkg.txt" ] || fault "no licence licenses/$pkg.txt for $file"
-done <<<"$files"
+  [ -s "$medium/licenses/$pkg.txt" ] || fault "no licence licenses/$pkg.txt for ${line%%:*}"
+done <<<"$archives"
+for f in Qt-LGPL-3.0-only.txt Qt-GPL-3.0-only.txt; do
+  [ -s "$medium/licenses/$f" ] || fault "no licenses/$f for the Qt linked into the Linux program"
+done
+grep -q 'scripts/lean-qt --source' <<<"$text" || fault "the notices do not say how to relink the program with a changed Qt"
+parts="$(grep -oE 'licenses/qt-[A-Za-z0-9._-]+\.txt' <<<"$text" | sort -u)"
+[ -n "$parts" ] || fault "the notices name none of Qt's third-party parts"
+for f in $parts; do
+  [ -s "$medium/$f" ] || fault "the notices name $f, which is not on the medium"
+done
 for pkg in mingw-w64-i686-dev g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix; do
   grep -q "^$pkg " <<<"$text" || fault "no notice for $pkg, linked into the Windows programs"
   [ -s "$medium/licenses/$pkg.txt" ] || fault "no licence licenses/$pkg.txt"
