@@ -49,8 +49,10 @@ needed="$(readelf -d "$work/medium/startprogram" | grep -o 'Shared library: \[[^
 
 "$root/tests/bundle/system-root" "$work/root" >"$work/sonames" || fail "no root of the system's libraries alone"
 mkdir -p "$work/home/.config"
-env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb LD_DEBUG=libs \
-  unshare -m "$root/tests/bundle/system-root" --run "$work/root" "$work/medium" ./startprogram >"$work/out" 2>&1 &
+# The loader's report of the program alone (not of the mounts and the chroot around it).
+env HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" QT_QPA_PLATFORM=xcb \
+  unshare -m "$root/tests/bundle/system-root" --run "$work/root" "$work/medium" \
+  /bin/sh -c 'export LD_DEBUG=libs; exec ./startprogram' >"$work/out" 2>&1 &
 app=$!
 
 # shellcheck source=tests/bundle/linux-run.sh

@@ -230,9 +230,9 @@ mv "$work/bundled" "$medium"
 "$root/tests/bundle/system-root" "$work/system-root" >"$work/sonames" || fail "no root of the system's libraries alone"
 chown -R 65534:65534 "$case_dir"
 env -i PATH=/usr/bin:/bin LANG=C.UTF-8 LC_ALL=C.UTF-8 XDG_RUNTIME_DIR="$runtime" HOME="$home" \
-  XDG_CONFIG_HOME="$home/.config" WAYLAND_DISPLAY="$wayland" XDG_SESSION_TYPE=wayland LD_DEBUG=libs \
-  unshare -m "$root/tests/bundle/system-root" --run --as 65534:65534 "$work/system-root" "$medium" ./startprogram \
-  >"$case_dir/out" 2>&1 &
+  XDG_CONFIG_HOME="$home/.config" WAYLAND_DISPLAY="$wayland" XDG_SESSION_TYPE=wayland \
+  unshare -m "$root/tests/bundle/system-root" --run --as 65534:65534 "$work/system-root" "$medium" \
+  /bin/sh -c 'export LD_DEBUG=libs; exec ./startprogram' >"$case_dir/out" 2>&1 &
 app=$!
 wait_view Startprogram 15 >/dev/null || fail "no window from the bundled program (or it ended first)"
 loaded="$(grep -oE 'calling init: [^ ]+' "$case_dir/out" | awk '{print $3}' | sort -u)"
